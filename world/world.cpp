@@ -42,6 +42,8 @@ int mushrooms_delivered = 0, insects_delivered = 0;
 int tick_in_second = 0;
 int saucer_beam = 0;
 int menu_open = 0, lesson_open = 0;
+float lesson_offset = 0;
+int lesson_counter = 0, lesson_phase = 0;
 int mission_over = 0, restart_pending = 0, leave_to_menu = 0, restart_now = 0;
 int mission_result = 0;
 float shake = 0;
@@ -86,6 +88,8 @@ void reset_world_tables() {
     tick_in_second = 0;
     saucer_beam = 0;
     menu_open = lesson_open = 0;
+    lesson_offset = 0;
+    lesson_counter = lesson_phase = 0;
     mission_over = restart_pending = leave_to_menu = restart_now = 0;
     mission_result = 0;
     shake = 0;

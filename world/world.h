@@ -150,6 +150,9 @@ extern int mushrooms_delivered, insects_delivered;
 extern int tick_in_second;
 extern int saucer_beam;
 extern int menu_open, lesson_open;
+// The lesson page's scroll state; the saucer's landing opens the page.
+extern float lesson_offset;
+extern int lesson_counter, lesson_phase;
 extern int mission_over, restart_pending, leave_to_menu, restart_now;
 extern int mission_result;
 extern float shake;
