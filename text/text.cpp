@@ -6,6 +6,7 @@ float glyph_widths[90];
 int font_large = 0;
 int font_small = 0;
 int font_digits = 0;
+glyph_draw_fn glyph_draw = draw_image;
 
 namespace {
 
@@ -56,7 +57,7 @@ void draw_text(float x, int y, const std::string& text, int align, int style) {
         if (c == ' ') {
             x += 5;
         } else if (in_font(c)) {
-            draw_image(font, x, static_cast<float>(y), c - 33);
+            glyph_draw(font, x, static_cast<float>(y), c - 33);
             x += glyph_widths[c - 33] / divisor;
         }
         // Characters the fonts lack are skipped.
@@ -70,7 +71,7 @@ void draw_digits(int x, int y, const std::string& text, int align) {
     if (align == 1) x -= ((n - 1) * 11) / 2;
     if (align == 2) x -= (n - 1) * 11;
     for (unsigned char c : shown) {
-        if (c >= '0' && c <= ';') draw_image(font_digits, static_cast<float>(x), static_cast<float>(y), c - 48);
+        if (c >= '0' && c <= ';') glyph_draw(font_digits, static_cast<float>(x), static_cast<float>(y), c - 48);
         x += 11;
     }
 }

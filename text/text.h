@@ -9,6 +9,10 @@ extern int font_large;  // gfx/hud/newfont.xtc, 16x16 cells
 extern int font_small;  // gfx/hud/newfont2.xtc, 12x16 cells
 extern int font_digits; // gfx/hud/num.xtc, 15x25 cells
 
+// Where glyphs go; tests swap it to record the positions.
+using glyph_draw_fn = void (*)(int image, float x, float y, int frame);
+extern glyph_draw_fn glyph_draw;
+
 void init_glyph_widths();
 // Loads the three font images (after the working folder is set).
 void load_fonts();
