@@ -3,6 +3,7 @@
 
 #include "config/settings.h"
 #include "devtools/harness.h"
+#include "runtime/runtime.h"
 #include "world/console_log.h"
 #include "world/world.h"
 
