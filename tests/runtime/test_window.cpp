@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <cstdlib>
 
 #include "tests/runtime/helpers.h"
@@ -43,6 +44,8 @@ TEST(RuntimeWindow, OpensPresentsAndMapsTheMouse) {
             poll_events();
             EXPECT_EQ(mouse_x(), 400);
             EXPECT_EQ(mouse_y(), 200);
+        } else {
+            std::printf("window manager kept the size at %dx%d; mapping not checked\n", ww, wh);
         }
     }
     close_graphics();
