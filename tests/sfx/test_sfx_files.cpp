@@ -35,6 +35,17 @@ constexpr double max_seam_ratio = 4.0;
 // Default volumes: music at 3/4 of its channel, effects at 4/4.
 const double music_default_gain_db = 20 * std::log10(0.75);
 
+TEST(SfxFiles, SeamMeasureHearsAClick) {
+    // A whole number of cycles joins smoothly; cutting one mid-cycle clicks.
+    decoded_sound s;
+    s.channels = 1;
+    s.rate = 22050;
+    for (int i = 0; i < 22050; ++i) s.samples.push_back(0.5f * float(std::sin(2 * M_PI * 441 * i / 22050.0)));
+    EXPECT_LT(seam_ratio(s), 1.5);
+    s.samples.resize(22050 - 12);
+    EXPECT_GT(seam_ratio(s), max_seam_ratio);
+}
+
 TEST(SfxFiles, EffectsAreShortCleanOneShots) {
     for (const char* name : effect_names) {
         SCOPED_TRACE(name);

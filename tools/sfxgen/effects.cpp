@@ -105,7 +105,7 @@ buffer wah(prng&) {
         double formant = 500 + 1300 * std::sin(pi * std::min(1.0, u * 1.4));
         set_biquad(f1, bq_bandpass, formant, 4, sr);
         set_biquad(f2, bq_bandpass, formant * 2.4, 6, sr);
-        double src = osc_saw(ph);
+        double src = osc_saw_bl(ph, pitch / sr);
         double e = env_ahr(t, 0.02, 0.15, 0.5);
         b[i] = float(e * (run(f1, src) + 0.5 * run(f2, src)));
     }

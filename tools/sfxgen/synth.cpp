@@ -35,6 +35,20 @@ double osc_tri(double ph) {
     return ph < 0.5 ? 4.0 * ph - 1.0 : 3.0 - 4.0 * ph;
 }
 double osc_saw(double ph) { return 2.0 * wrap01(ph) - 1.0; }
+double osc_saw_bl(double ph, double dt) {
+    ph = wrap01(ph);
+    double y = 2.0 * ph - 1.0;
+    // Round off the jump so the upper harmonics do not fold back as hiss.
+    if (ph < dt) {
+        double t = ph / dt;
+        y -= t + t - t * t - 1.0;
+    } else if (ph > 1.0 - dt) {
+        double t = (ph - 1.0) / dt;
+        y -= t * t + t + t + 1.0;
+    }
+    return y;
+}
+
 double osc_square(double ph, double duty) { return wrap01(ph) < duty ? 1.0 : -1.0; }
 
 void set_lowpass(one_pole& f, double cutoff_hz, double rate) {

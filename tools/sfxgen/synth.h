@@ -33,6 +33,8 @@ double db_gain(double db);
 inline double osc_sine(double ph) { return std::sin(two_pi * ph); }
 double osc_tri(double ph);
 double osc_saw(double ph);
+// Band-limited saw (polyBLEP); dt is the phase step per sample.
+double osc_saw_bl(double ph, double dt);
 double osc_square(double ph, double duty = 0.5);
 
 // One-pole low-pass / high-pass.

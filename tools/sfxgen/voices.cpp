@@ -62,7 +62,7 @@ buffer pad(const note_event& n) {
         double s = 0;
         for (int k = 0; k < 3; ++k) {
             ph[k] += f * (1 + detune[k]) / sr;
-            s += osc_saw(ph[k]);
+            s += osc_saw_bl(ph[k], f / sr);
         }
         double e = env_ahr(t, std::min(0.5, n.length * 0.4), rel, len);
         out[i] = float(0.2 * e * lowpass(lp2, lowpass(lp1, s)));
@@ -137,7 +137,7 @@ buffer strings(const note_event& n) {
         double s = 0;
         for (int k = 0; k < 3; ++k) {
             ph[k] += f * (1 + detune[k] + vib) / sr;
-            s += osc_saw(ph[k]);
+            s += osc_saw_bl(ph[k], f / sr);
         }
         double e = env_ahr(t, std::min(0.25, n.length * 0.5), rel, len);
         out[i] = float(0.22 * e * lowpass(lp2, lowpass(lp1, s)));
