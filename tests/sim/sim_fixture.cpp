@@ -43,6 +43,13 @@ std::string level_text(const std::vector<std::string>& rows, const std::string& 
     return text;
 }
 
+std::vector<std::string> empty_rows() { return std::vector<std::string>(31, std::string(51, '.')); }
+
+void paint(std::vector<std::string>& rows, int c0, int r0, int c1, int r1, char ch) {
+    for (int r = r0; r <= r1; ++r)
+        for (int c = c0; c <= c1; ++c) rows[r][c] = ch;
+}
+
 void sim_test::SetUpTestSuite() {
     set_backend(backend_none, false);
     if (snd_wah != 0) return;

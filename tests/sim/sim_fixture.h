@@ -7,11 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "runtime/runtime.h"
 #include "sim/sim.h"
 
 // Builds level text from front rows ('.' empty, '#' rock, 'S' saucer, ...)
 // and extra [settings] lines such as "beetles = 3".
 std::string level_text(const std::vector<std::string>& rows, const std::string& settings = "");
+
+// 31 empty rows of 51 cells, and a rectangle of one character painted on them
+// (columns c0..c1, rows r0..r1, inclusive).
+std::vector<std::string> empty_rows();
+void paint(std::vector<std::string>& rows, int c0, int r0, int c1, int r1, char ch);
 
 class sim_test : public ::testing::Test {
 protected:
