@@ -54,6 +54,13 @@ void rt_input_event(const SDL_Event& ev);
 void rt_request_quit();
 bool rt_window_open();
 
+// ---------------------------------------------------------------- sound
+// True when sounds go to a real mixer rather than the silent stand-in.
+bool rt_audio_mixer();
+// Closes the audio device; the next sound call chooses the driver afresh.
+// Loaded sounds keep their handles but play nothing until loaded again.
+void rt_close_audio();
+
 // ---------------------------------------------------------------- files
 // Whole file as bytes (after resolve_path); false when it cannot be read.
 bool rt_read_whole_file(const std::string& path, std::vector<uint8_t>& out);

@@ -311,6 +311,23 @@ bool channel_playing(int channel) {
     return !channels[channel].paused;
 }
 
+bool rt_audio_mixer() { return au.mixer; }
+
+void rt_close_audio() {
+    for (int ch = 1; ch <= channel_count; ++ch) halt(ch);
+    for (sound_record& s : sounds) s.chunk = -1;
+    for (chunk_entry& c : chunks)
+        if (c.chunk) Mix_FreeChunk(c.chunk);
+    chunks.clear();
+    if (au.mixer) {
+        Mix_CloseAudio();
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    au.mixer = false;
+    au.tried = false;
+}
+
 void open_sound_log(const std::string& path) {
     close_sound_log();
     au.log = std::fopen(resolve_path(path).c_str(), "w");

@@ -1,3 +1,6 @@
+#include <SDL_mixer.h>
+
+#include <cstdlib>
 #include <fstream>
 
 #include "tests/runtime/helpers.h"
@@ -12,7 +15,7 @@ std::vector<uint8_t> wav(double seconds) {
     std::vector<uint8_t> b;
     auto put32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) b.push_back((v >> (8 * i)) & 255); };
     auto put16 = [&](uint16_t v) { b.push_back(v & 255); b.push_back(v >> 8); };
-    auto tag = [&](const char* t) { b.insert(b.end(), t, t + 4); };
+    auto tag = [&](const char* t) { for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(t[i])); };
     tag("RIFF"); put32(36 + data); tag("WAVE");
     tag("fmt "); put32(16); put16(1); put16(1); put32(8000); put32(16000); put16(2); put16(16);
     tag("data"); put32(data);
@@ -181,6 +184,63 @@ TEST_F(RuntimeSound, FreeingASoundStopsItsChannels) {
     EXPECT_EQ(sound_path(rain), "");
     play_sound(rain, ambient); // a stale handle plays nothing
     EXPECT_FALSE(channel_playing(ambient));
+}
+
+} // namespace
+
+namespace {
+
+// The same calls through the real mixer, on SDL's dummy audio device.
+class RuntimeSoundMixer : public RuntimeSound {
+  protected:
+    void SetUp() override {
+        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        rt_close_audio();
+        RuntimeSound::SetUp();
+        set_backend(backend_window, false); // sound only; no window is opened
+        rt_close_audio();
+        for (int ch : {music, effects_a, ambient, effects_b}) free_channel(ch);
+        music = alloc_channel();
+        effects_a = alloc_channel();
+        ambient = alloc_channel();
+        effects_b = alloc_channel();
+    }
+    void TearDown() override {
+        RuntimeSound::TearDown();
+        rt_close_audio();
+        set_backend(backend_offscreen, false);
+        ::unsetenv("SDL_AUDIODRIVER");
+    }
+};
+
+TEST_F(RuntimeSoundMixer, ChannelsPlayCueResumeAndStop) {
+    if (!rt_audio_mixer()) GTEST_SKIP() << "no dummy audio driver";
+    int rain = load_sound(dir + "/sfx/amb_rain.wav", 1);
+    int click = load_sound(dir + "/sfx/click1.wav", 0);
+    ASSERT_NE(rain, 0);
+    ASSERT_NE(click, 0);
+    EXPECT_EQ(load_sound(dir + "/sfx/notes.txt", 0), 0);
+
+    cue_sound(rain, ambient);
+    EXPECT_FALSE(channel_playing(ambient));
+    EXPECT_EQ(channel_sound(ambient), dir + "/sfx/amb_rain.wav");
+    EXPECT_EQ(Mix_Paused(ambient - 1), 1);
+    set_channel_volume(ambient, 0.5f);
+    EXPECT_EQ(Mix_Volume(ambient - 1, -1), MIX_MAX_VOLUME / 2);
+    resume_channel(ambient);
+    EXPECT_TRUE(channel_playing(ambient));
+
+    play_sound(click, ambient);
+    EXPECT_EQ(channel_sound(ambient), dir + "/sfx/click1.wav");
+    stop_channel(ambient);
+    EXPECT_FALSE(channel_playing(ambient));
+    EXPECT_EQ(Mix_Playing(ambient - 1), 0);
+
+    // Loading the same file twice shares the decoded data; freeing one keeps the other.
+    int rain2 = load_sound(dir + "/sfx/amb_rain.wav", 1);
+    free_handle(rain);
+    play_sound(rain2, music);
+    EXPECT_TRUE(channel_playing(music));
 }
 
 } // namespace
