@@ -162,8 +162,10 @@ void reverb_circular(buffer& ch, double wet, int spread) {
     const int comb_len[] = {1557, 1617, 1491, 1422};
     const int ap_len[] = {225, 556};
     std::vector<std::vector<double>> combs, aps;
-    for (int l : comb_len) combs.emplace_back(size_t(l + spread), 0.0);
-    for (int l : ap_len) aps.emplace_back(size_t(l + spread), 0.0);
+    // Delay lengths are tuned in samples at 44.1 kHz.
+    const double k = sr / 44100.0;
+    for (int l : comb_len) combs.emplace_back(size_t((l + spread) * k), 0.0);
+    for (int l : ap_len) aps.emplace_back(size_t((l + spread) * k), 0.0);
     std::vector<size_t> ci(4, 0), ai(2, 0);
     double damp[4] = {0, 0, 0, 0};
     buffer dry = ch;

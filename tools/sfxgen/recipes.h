@@ -9,7 +9,7 @@ namespace sfx {
 
 constexpr int effect_rate = 44100;
 constexpr int ambience_rate = 22050;
-constexpr int music_rate = 44100;
+constexpr int music_rate = 32000;
 
 // Effects and music peak here; leaves room for the decoder's ripple.
 constexpr double effect_peak_db = -1.5;
