@@ -2,6 +2,7 @@
 
 #include "config/settings.h"
 #include "devtools/harness.h"
+#include "play/play_loop.h"
 #include "runtime/runtime.h"
 #include "text/text.h"
 #include "world/catalogue.h"
@@ -45,8 +46,7 @@ void run_screens() {
         current_level = harness.play_level;
         map_planet = current_planet;
         map_level = current_level;
-        if (level_start_world(difficulty)) level_was_played = true;
-        current_screen = "play";
+        run_level();
         harness_start_counting();
         while (!quit_requested()) {
             cls();
