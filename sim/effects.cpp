@@ -89,8 +89,11 @@ bool step_dust(dust_particle& d, bool draw) {
     if (draw && effect_drawing.dust) effect_drawing.dust(d);
     d.scale += 0.01f;
     d.rotation += d.spin;
-    d.x += static_cast<float>(cos_deg(270 + d.heading) * d.speed);
-    d.y += static_cast<float>(sin_deg(270 + d.heading) * d.speed);
+    // Most particles only hang and fade; spare them the trigonometry.
+    if (d.speed != 0) {
+        d.x += static_cast<float>(cos_deg(270 + d.heading) * d.speed);
+        d.y += static_cast<float>(sin_deg(270 + d.heading) * d.speed);
+    }
     // Every particle curves upwards.
     if (d.heading > 0 && d.heading < 180)
         d.heading -= 3;
