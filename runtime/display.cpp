@@ -124,7 +124,8 @@ bool quit_requested() { return disp.quit; }
 
 bool open_graphics(int, int, int, int) {
     // Only one size is supported; the arguments are the game's way of asking for it.
-    if (disp.opened) return true;
+    if (disp.opened && (disp.window != nullptr) == (disp.backend == backend_window)) return true;
+    close_graphics();
     std::memset(rt_back, 0, sizeof rt_back);
     std::memset(rt_shown, 0, sizeof rt_shown);
     rt_reset_draw_state();
