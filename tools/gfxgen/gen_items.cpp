@@ -121,7 +121,7 @@ void hostile(cairo_t* cr, double cx, double gy, double step, double turn, rng& r
     cairo_fill(cr);
     // electric arcs, different in every frame
     for (int a = 0; a < 3; ++a) {
-        double ang = r.range(0, 2 * pi), len = r.range(10, 17);
+        double ang = r.range(pi * 0.85, pi * 2.15), len = r.range(10, 17);  // never through the floor
         double x = bx + std::cos(ang) * 6, y = by + std::sin(ang) * 5;
         cairo_move_to(cr, x, y);
         for (int s = 1; s <= 4; ++s) {

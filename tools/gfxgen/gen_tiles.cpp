@@ -38,15 +38,18 @@ rgb rock_colour(int set, bool back, int tx, int ty, int lx, int ly) {
     const land_palette& p = palette(set);
     tx = wrap128(tx);
     ty = wrap128(ty);
-    double bx = std::min(lx, 31 - lx), by = std::min(ly, 31 - ly);
-    double w = smooth(0, 7, bx) * smooth(0, 7, by);
+    // Near the cell border every tile fades to one 32-pixel pattern, so any
+    // two rock cells meet without a seam; inside, the 128-pixel texture shows.
+    double bx = std::min(lx, 31 - lx) + 0.5, by = std::min(ly, 31 - ly) + 0.5;
+    double w = smooth(0, 5, bx) * smooth(0, 5, by);
     std::uint64_t seed = 1000 + set * 17 + (back ? 5 : 0);
-    double v32 = fbm(lx / 8.0, ly / 8.0, 4, 4, 3, seed + 1);
-    double v128 = fbm(tx / 16.0, ty / 16.0, 8, 8, 4, seed);
-    // layered strata in the open texture only
-    v128 += 0.06 * std::sin(ty * 0.42 + 6 * fbm(tx / 32.0, ty / 32.0, 4, 4, 2, seed + 3));
-    double v = v32 + (v128 - v32) * w;
-    double t = std::clamp((v - 0.28) / 0.45, 0.0, 1.0);
+    // fine grain hides where the two patterns meet; broad blotches would show the grid
+    double v32 = fbm(lx / 6.4, ly / 6.4, 5, 5, 3, seed + 1);
+    double v128 = fbm(tx / 6.4, ty / 6.4, 20, 20, 3, seed);
+    double broad = fbm(tx / 32.0, ty / 32.0, 4, 4, 2, seed + 3) - 0.5;
+    double v = v32 + (v128 - v32) * w + broad * 0.35 * w;
+    double t = std::clamp((v - 0.2) / 0.6, 0.0, 1.0);
+    if (back) t = 0.3 + 0.4 * t;
     rgb c = t < 0.5 ? mix(p.rock_dark, p.rock_mid, t * 2) : mix(p.rock_mid, p.rock_light, (t - 0.5) * 2);
     // stones, kept away from the cell borders
     const stone* st = stones(set);
@@ -56,16 +59,14 @@ rgb rock_colour(int set, bool back, int tx, int ty, int lx, int ly) {
         dy -= 128 * std::round(dy / 128);
         double d = std::hypot(dx, dy * 1.3) / st[i].r;
         if (d < 1.15) {
-            double k = smooth(1.15, 0.85, d) * w;
+            double k = smooth(1.15, 0.85, d) * w * (back ? 0.5 : 1.0);
             double lit = std::clamp(0.5 - (dx + dy) / (st[i].r * 2.8), 0.0, 1.0);
             rgb sc = mix(scale(p.stone, 0.7), scale(p.stone, 1.25), lit);
             if (d > 0.85) sc = scale(p.rock_dark, 0.9);  // seam round the stone
             c = mix(c, sc, k);
         }
     }
-    if (back) {
-        c = mix(scale(c, 0.5), p.sky_top, 0.08);
-    }
+    if (back) c = mix(scale(c, 0.42), p.sky_top, 0.1);
     return c;
 }
 

@@ -22,6 +22,9 @@ void reset_sources();
 int generate_all(const std::string& out_dir, const std::string& only = "");
 bool generate_one(const gfx_entry& e, const std::string& out_dir);
 
+// A sample screen of one environment set, for judging the artwork by eye.
+bool write_scene(const std::string& file, int set);
+
 // Environment palettes (0 forest, 1 moss and crystal, 2 winter).
 struct land_palette {
     rgb rock_dark, rock_mid, rock_light, stone;

@@ -75,6 +75,10 @@ int main(int argc, char** argv) {
         if (a == "--only" && i + 1 < argc) only = argv[++i];
         else if (a == "--contact-sheet" && i + 1 < argc) sheets = argv[++i];
         else if (a == "--zoom" && i + 1 < argc) zoom = std::atoi(argv[++i]);
+        else if (a == "--scene" && i + 2 < argc) {
+            std::string file = argv[++i];
+            return gfx::write_scene(file, std::atoi(argv[++i])) ? 0 : 1;
+        }
         else if (a == "--frames" && i + 2 < argc) {
             first = std::atoi(argv[++i]);
             count = std::atoi(argv[++i]);

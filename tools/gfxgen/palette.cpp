@@ -13,7 +13,7 @@ const land_palette& palette(int set) {
          hex(0x146458), hex(0x27b094), hex(0x8af5d2),
          hex(0x3fcfae), hex(0xf060d8), hex(0x5a3f8a), hex(0xf0b0c8)},
         // 2: winter planet, blue-grey stone under snow, icicles
-        {hex(0x27303d), hex(0x4e5d70), hex(0x8797ae), hex(0x6f7f92),
+        {hex(0x2a3442), hex(0x4e5d70), hex(0x76869c), hex(0x8494a8),
          hex(0xa9bcd8), hex(0xdce7f7), hex(0xffffff),
          hex(0xb8e6ff), hex(0x9fe8ff), hex(0x8aa4c8), hex(0xe4ecf6)},
     };
