@@ -168,7 +168,9 @@ std::string sound_path(int sound);
 std::string channel_sound(int channel);
 bool channel_playing(int channel);
 
-// One line per sound call: "<frame> <call> <path or -> <channel>".
+// One line per sound call: "<frame> <call> <path or -> <channel>". Play and
+// cue give the sound's path, resume and stop the path the channel holds,
+// volume the volume ("0.75"); the channel is its name, else its number.
 void open_sound_log(const std::string& path);
 void close_sound_log();
 
