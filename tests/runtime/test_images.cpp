@@ -97,6 +97,9 @@ TEST_F(RuntimeImages, PicturesAreRecognisedByContentWhateverTheExtension) {
 TEST_F(RuntimeImages, MissingOrCorruptFilesGiveTheNullHandle) {
     write_bytes(dir + "/bad.xtc", {0x89, 'P', 'N', 'G', 1, 2, 3, 4, 5, 6, 7, 8});
     write_bytes(dir + "/empty.xtc", {});
+    std::string words = "no picture here, only words that a lax loader might take for one";
+    write_bytes(dir + "/text.xtc", std::vector<uint8_t>(words.begin(), words.end()));
+    EXPECT_EQ(load_image(dir + "/text.xtc"), 0);
     EXPECT_EQ(load_image(dir + "/nothing_here.xtc"), 0);
     EXPECT_EQ(load_image(dir + "/bad.xtc"), 0);
     EXPECT_EQ(load_image(dir + "/empty.xtc"), 0);
