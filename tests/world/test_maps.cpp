@@ -113,10 +113,10 @@ TEST_F(WorldMap, LevelStartTurnsMarkersIntoObjectsAndReports) {
     EXPECT_EQ(items[2][i_type], item_hostile);
     EXPECT_EQ(mushrooms_left, 1);
     EXPECT_EQ(insects_left, 1);
-    EXPECT_EQ(console_lines[15], "Level scan report: ");
-    EXPECT_EQ(console_lines[16], "Bugdrop on X:176.000000 Y:256.000000;");
-    EXPECT_EQ(console_lines[17], "Total Insects:1;");
-    EXPECT_EQ(console_lines[18], "Total Mushrooms:1;");
+    EXPECT_EQ(console_lines[16], "Level scan report: ");
+    EXPECT_EQ(console_lines[17], "Bugdrop on X:176.000000 Y:256.000000;");
+    EXPECT_EQ(console_lines[18], "Total Insects:1;");
+    EXPECT_EQ(console_lines[19], "Total Mushrooms:1;");
     EXPECT_EQ(status_text, "Landing");
     EXPECT_EQ(tool_counts[0], 5);
     EXPECT_EQ(current_tool, no_tool);
