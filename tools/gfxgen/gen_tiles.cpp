@@ -41,15 +41,15 @@ rgb rock_colour(int set, bool back, int tx, int ty, int lx, int ly) {
     // Near the cell border every tile fades to one 32-pixel pattern, so any
     // two rock cells meet without a seam; inside, the 128-pixel texture shows.
     double bx = std::min(lx, 31 - lx) + 0.5, by = std::min(ly, 31 - ly) + 0.5;
-    double w = smooth(0, 5, bx) * smooth(0, 5, by);
+    double w = smooth(0, 4, bx) * smooth(0, 4, by);
     std::uint64_t seed = 1000 + set * 17 + (back ? 5 : 0);
     // fine grain hides where the two patterns meet; broad blotches would show the grid
-    double v32 = fbm(lx / 6.4, ly / 6.4, 5, 5, 3, seed + 1);
+    double v32 = 0.5 + 0.85 * (fbm(lx / 6.4, ly / 6.4, 5, 5, 3, seed + 1) - 0.5);
     double v128 = fbm(tx / 6.4, ty / 6.4, 20, 20, 3, seed);
     double broad = fbm(tx / 32.0, ty / 32.0, 4, 4, 2, seed + 3) - 0.5;
     double v = v32 + (v128 - v32) * w + broad * 0.35 * w;
-    double t = std::clamp((v - 0.2) / 0.6, 0.0, 1.0);
-    if (back) t = 0.3 + 0.4 * t;
+    double t = std::clamp(0.5 + (v - 0.5) * 1.15, 0.0, 1.0);
+    if (back) t = 0.32 + 0.3 * t;
     rgb c = t < 0.5 ? mix(p.rock_dark, p.rock_mid, t * 2) : mix(p.rock_mid, p.rock_light, (t - 0.5) * 2);
     // stones, kept away from the cell borders
     const stone* st = stones(set);
@@ -66,7 +66,7 @@ rgb rock_colour(int set, bool back, int tx, int ty, int lx, int ly) {
             c = mix(c, sc, k);
         }
     }
-    if (back) c = mix(scale(c, 0.42), p.sky_top, 0.1);
+    if (back) c = mix(scale(c, 0.4), p.sky_top, 0.12);
     return c;
 }
 
