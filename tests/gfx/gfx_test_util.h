@@ -3,6 +3,7 @@
 #pragma once
 
 #include <png.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -33,10 +34,11 @@ inline image decode_png(const std::string& path) {
     return img;
 }
 
-// A fresh directory under the system temp folder, removed by the caller.
+// A fresh directory under the system temp folder, removed by the caller;
+// named by process so tests running side by side never share one.
 inline std::filesystem::path temp_dir(const std::string& tag) {
     auto base = std::filesystem::temp_directory_path() /
-                ("zembra_gfx_" + tag + "_" + std::to_string(reinterpret_cast<std::uintptr_t>(&tag)));
+                ("zembra_gfx_" + tag + "_" + std::to_string(::getpid()));
     std::filesystem::remove_all(base);
     std::filesystem::create_directories(base);
     return base;

@@ -157,6 +157,14 @@ void radial_glow(cairo_t* cr, double cx, double cy, double r, rgb c, double a_ce
     cairo_pattern_destroy(p);
 }
 
+void oval_glow(cairo_t* cr, double cx, double cy, double rx, double ry, rgb c, double a_centre) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, rx, ry);
+    radial_glow(cr, 0, 0, 1, c, a_centre);
+    cairo_restore(cr);
+}
+
 void fill_vgrad(cairo_t* cr, double y0, double y1, rgb top, rgb bottom, double a) {
     cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
     cairo_pattern_add_color_stop_rgba(p, 0, top.r, top.g, top.b, a);

@@ -61,6 +61,8 @@ void col(cairo_t* cr, rgb c, double a = 1.0);
 void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r);
 void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
 void radial_glow(cairo_t* cr, double cx, double cy, double r, rgb c, double a_centre);
+// The same, squashed into an ellipse (for glows that must fade out inside a wide picture).
+void oval_glow(cairo_t* cr, double cx, double cy, double rx, double ry, rgb c, double a_centre);
 // Fill the current path with a vertical gradient and keep the path.
 void fill_vgrad(cairo_t* cr, double y0, double y1, rgb top, rgb bottom, double a = 1.0);
 void star_path(cairo_t* cr, double cx, double cy, double r_out, double r_in, int points, double rot);

@@ -32,14 +32,14 @@ void space(cairo_t* cr, int w, int h, std::uint64_t seed) {
 
 void title(cairo_t* cr, double cx, double cy, double size) {
     cairo_save(cr);
-    radial_glow(cr, cx, cy, size * 4, hex(0x40d0c0), 0.25);
+    oval_glow(cr, cx, cy, size * 4.5, size * 1.3, hex(0x40d0c0), 0.25);
     text_outline_centred(cr, "The Zembra Zeri", cx, cy, size, hex(0xfff4b0), hex(0xf08a20), hex(0x1a0c04), size * 0.16);
     cairo_restore(cr);
 }
 
 void logo(sheet& s) {
     cairo_t* cr = cairo_create(s.surface);
-    radial_glow(cr, 280, 80, 250, hex(0x3060c0), 0.35);
+    oval_glow(cr, 280, 100, 275, 98, hex(0x3060c0), 0.35);
     draw_beetle_icon(cr, 1, 280, 40, 1.6, false);
     title(cr, 280, 110, 56);
     col(cr, hud_glow, 0.8);

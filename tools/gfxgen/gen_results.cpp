@@ -92,10 +92,10 @@ void titles(sheet& s) {
     for (int f = 0; f < 2; ++f) {
         cairo_t* cr = frame_cr(s, f);
         if (f == 0) {
-            radial_glow(cr, 240, 60, 230, hex(0xffe080), 0.35);
+            oval_glow(cr, 240, 60, 238, 58, hex(0xffe080), 0.35);
             text_outline_centred(cr, "Mission Complete!", 240, 60, 50, hex(0xfffbe0), hex(0xf0a020), hex(0x2a1404), 8);
         } else {
-            radial_glow(cr, 240, 60, 230, hex(0xff6040), 0.3);
+            oval_glow(cr, 240, 60, 238, 58, hex(0xff6040), 0.3);
             text_outline_centred(cr, "Mission Failed", 240, 60, 54, hex(0xffe0d8), hex(0xd03020), hex(0x200404), 8);
         }
         cairo_destroy(cr);
@@ -104,7 +104,7 @@ void titles(sheet& s) {
 
 void game_over(sheet& s) {
     cairo_t* cr = cairo_create(s.surface);
-    radial_glow(cr, 320, 150, 320, hex(0x802020), 0.4);
+    oval_glow(cr, 320, 160, 318, 158, hex(0x802020), 0.4);
     draw_ufo_frame(cr, 320, 250, 0.9, 2.0);
     text_outline_centred(cr, "GAME OVER", 320, 120, 88, hex(0xffe8c0), hex(0xc02818), hex(0x180404), 10);
     col(cr, hex(0xd8e0e8));
