@@ -249,12 +249,18 @@ void glowing_rock(sheet& s, int frame, int set, double glow) {
     const land_palette& p = palette(set);
     cairo_t* cr = frame_cr(s, frame);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    auto vein = [&]() {
-        cairo_move_to(cr, 8, 25);
-        cairo_curve_to(cr, 12, 18, 13, 16, 16, 14);
-        cairo_curve_to(cr, 19, 12, 20, 9, 24, 7);
-        cairo_move_to(cr, 16, 14);
-        cairo_curve_to(cr, 19, 17, 22, 19, 25, 24);
+    auto vein = [&]() {  // a forked crack across the middle of the cell
+        cairo_move_to(cr, 6, 24);
+        cairo_line_to(cr, 11, 21);
+        cairo_line_to(cr, 13, 16);
+        cairo_line_to(cr, 18, 14);
+        cairo_line_to(cr, 21, 9);
+        cairo_line_to(cr, 26, 7);
+        cairo_move_to(cr, 18, 14);
+        cairo_line_to(cr, 21, 19);
+        cairo_line_to(cr, 26, 21);
+        cairo_move_to(cr, 13, 16);
+        cairo_line_to(cr, 10, 11);
     };
     vein();
     cairo_set_line_width(cr, 5);
@@ -268,7 +274,13 @@ void glowing_rock(sheet& s, int frame, int set, double glow) {
     cairo_set_line_width(cr, 0.8);
     col(cr, mix(p.accent, {1, 1, 1}, 0.7), 0.4 + 0.6 * glow);
     cairo_stroke(cr);
-    radial_glow(cr, 16, 14, 6 + 3 * glow, mix(p.accent, {1, 1, 1}, 0.4), 0.25 + 0.5 * glow);
+    const double nodes[3][2] = {{18, 14}, {11, 21}, {24, 20}};
+    for (const auto& n : nodes) {
+        radial_glow(cr, n[0], n[1], 4 + 3 * glow, mix(p.accent, {1, 1, 1}, 0.4), 0.25 + 0.5 * glow);
+        star_path(cr, n[0], n[1], 2.6, 1.0, 4, 0.3);
+        col(cr, mix(p.accent, {1, 1, 1}, 0.5 + 0.4 * glow));
+        cairo_fill(cr);
+    }
     cairo_destroy(cr);
 }
 
