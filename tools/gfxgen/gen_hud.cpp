@@ -186,8 +186,8 @@ void panel_back(sheet& s) {
 
 void tab(sheet& s) {
     cairo_t* cr = cairo_create(s.surface);
-    rounded_rect(cr, 2, 6, 92, 44, 14);
-    fill_vgrad(cr, 6, 50, hex(0xf4fff8), hex(0x9adcd0));
+    rounded_rect(cr, 2, 3, 92, 51, 14);
+    fill_vgrad(cr, 3, 54, hex(0xf4fff8), hex(0x9adcd0));
     col(cr, hud_accent);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
