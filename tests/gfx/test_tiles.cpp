@@ -50,12 +50,17 @@ void seam(const gfx::sheet& s, int a, int b, bool horizontal, int from, int to, 
     mean /= (to - from + 1);
 }
 
-class GfxTiles : public ::testing::TestWithParam<int> {};
+std::vector<coded> back_tiles() {
+    std::vector<coded> v;
+    for (int c = 80; c <= 95; ++c) v.push_back({c, 15});
+    const coded edges[] = {{96, 14}, {97, 7}, {98, 13}, {99, 11}, {100, 12}, {101, 10}, {102, 5}, {103, 3},
+                           {108, 15}, {109, 15}, {110, 15}, {111, 15}, {112, 14}, {113, 14}, {114, 14}, {115, 14}};
+    v.insert(v.end(), std::begin(edges), std::end(edges));
+    return v;
+}
 
-TEST_P(GfxTiles, SettledNeighboursJoinWithoutSeams) {
-    const int set = GetParam();
-    gfx::sheet s = gfx::render(*gfx_find(("gfx/land" + std::to_string(set) + ".xtc").c_str()));
-    auto tiles = settled_tiles();
+// Checks every pair of tiles that the masks let meet; returns the number of pairs.
+int check_joins(const gfx::sheet& s, const std::vector<coded>& tiles, int set) {
     int pairs = 0;
     for (const coded& a : tiles)
         for (const coded& b : tiles) {
@@ -75,7 +80,36 @@ TEST_P(GfxTiles, SettledNeighboursJoinWithoutSeams) {
                 ++pairs;
             }
         }
+    return pairs;
+}
+
+class GfxTiles : public ::testing::TestWithParam<int> {};
+
+TEST_P(GfxTiles, SettledNeighboursJoinWithoutSeams) {
+    const int set = GetParam();
+    gfx::sheet s = gfx::render(*gfx_find(("gfx/land" + std::to_string(set) + ".xtc").c_str()));
+    int pairs = check_joins(s, settled_tiles(), set);
     EXPECT_GT(pairs, 500);
+    gfx::free_sheet(s);
+}
+
+TEST_P(GfxTiles, BackWallPiecesJoinAsDocumented) {
+    const int set = GetParam();
+    gfx::sheet s = gfx::render(*gfx_find(("gfx/land" + std::to_string(set) + ".xtc").c_str()));
+    EXPECT_GT(check_joins(s, back_tiles(), set), 500);
+    // inner corners sit where two rims meet: 104 right of a 96 and below a 98, and so on
+    struct pair {
+        int a, b;
+        bool horizontal;
+    };
+    const pair rims[] = {{96, 104, true}, {98, 104, false}, {105, 96, true}, {99, 105, false},
+                         {97, 106, true}, {106, 98, false}, {107, 97, true}, {107, 99, false}};
+    for (const pair& p : rims) {
+        double mean, worst;
+        seam(s, p.a, p.b, p.horizontal, 0, 31, mean, worst);
+        EXPECT_LT(mean, 0.05) << "set " << set << ": " << p.a << (p.horizontal ? " | " : " over ") << p.b;
+        EXPECT_LT(worst, 0.2) << "set " << set << ": " << p.a << (p.horizontal ? " | " : " over ") << p.b;
+    }
     gfx::free_sheet(s);
 }
 

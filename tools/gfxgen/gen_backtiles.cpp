@@ -303,13 +303,19 @@ void draw_back_tiles(sheet& s, int set) {
         sp.tx = k * 32;
         sp.ty = 64;
         render_edge_tile(s, 108 + k, set, sp);
+        // features stay clear of the cell's border, so the wall around them joins as usual
         cairo_t* cr = frame_cr(s, 108 + k);
+        cairo_translate(cr, 4, 4);
+        cairo_scale(cr, 0.75, 0.75);
         if (k == 0) scatter(cr, set, 6);
         if (k == 1) scatter(cr, set, 4);
         if (k == 2) {
-            cairo_rectangle(cr, 11, 0, 10, 32);
+            rounded_rect(cr, 11, 0, 10, 32, 2);
             fill_vgrad(cr, 0, 32, scale(wood, 0.7), scale(wood_dark, 0.8));
             cairo_new_path(cr);
+            rounded_rect(cr, 2, 2, 28, 5, 1.5);
+            col(cr, scale(wood, 0.6));
+            cairo_fill(cr);
         }
         if (k == 3) {
             cairo_move_to(cr, 14, 0);
