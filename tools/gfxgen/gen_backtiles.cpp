@@ -266,7 +266,7 @@ void draw_tile_extras(sheet& s, int set) {
 
 void draw_back_tiles(sheet& s, int set) {
     for (int k = 0; k < 16; ++k) {
-        edge_spec sp;
+        edge_shape sp;
         sp.back = true;
         sp.tx = (k % 4) * 32;
         sp.ty = (k / 4) * 32;
@@ -284,7 +284,7 @@ void draw_back_tiles(sheet& s, int set) {
         {105, false, false, false, false, 2}, {106, false, false, false, false, 3}, {107, false, false, false, false, 4},
     };
     for (const open_case& c : cases) {
-        edge_spec sp;
+        edge_shape sp;
         sp.back = true;
         sp.up = c.up;
         sp.left = c.left;
@@ -298,7 +298,7 @@ void draw_back_tiles(sheet& s, int set) {
     }
     // back wall with a feature
     for (int k = 0; k < 4; ++k) {
-        edge_spec sp;
+        edge_shape sp;
         sp.back = true;
         sp.tx = k * 32;
         sp.ty = 64;
@@ -330,7 +330,7 @@ void draw_back_tiles(sheet& s, int set) {
     }
     // ledges open to the sky, where rain splashes
     for (int k = 0; k < 4; ++k) {
-        edge_spec sp;
+        edge_shape sp;
         sp.back = true;
         sp.up = true;
         sp.puddle = true;

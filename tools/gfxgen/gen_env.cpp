@@ -148,10 +148,12 @@ void sun(sheet& s, int set) {
         cairo_set_line_width(cr, 5);
         cairo_stroke(cr);
     } else {
-        rgb glow = set == 0 ? hex(0xffd070) : hex(0xd8ecff);
-        radial_glow(cr, c, c, c, glow, 0.7);
-        cairo_arc(cr, c, c, set == 0 ? 34 : 26, 0, 2 * pi);
-        col(cr, set == 0 ? hex(0xfff4c0) : hex(0xffffff));
+        // drawn additively at half strength: a small hot core in a wide corona
+        rgb glow = set == 0 ? hex(0xffc860) : hex(0xd8ecff);
+        radial_glow(cr, c, c, c, glow, 0.45);
+        radial_glow(cr, c, c, 48, mix(glow, {1, 1, 1}, 0.5), 0.8);
+        cairo_arc(cr, c, c, set == 0 ? 20 : 16, 0, 2 * pi);
+        col(cr, set == 0 ? hex(0xfff8d8) : hex(0xffffff));
         cairo_fill(cr);
     }
     cairo_destroy(cr);

@@ -70,7 +70,7 @@ rgb rock_colour(int set, bool back, int tx, int ty, int lx, int ly) {
     return c;
 }
 
-void render_edge_tile(sheet& s, int frame, int set, const edge_spec& sp) {
+void render_edge_tile(sheet& s, int frame, int set, const edge_shape& sp) {
     const land_palette& p = palette(set);
     const int ox = frame_x(s, frame), oy = frame_y(s, frame);
     const double S = top_inset(sp.back), L = side_inset, B = bottom_inset, R = 9;
@@ -207,7 +207,7 @@ namespace {
 
 // Full rock cells that are never re-tiled: 31 plain, 32 hard, 33..38 glowing vein.
 void full_rock(sheet& s, int frame, int set, int tx, int ty) {
-    edge_spec sp;
+    edge_shape sp;
     sp.tx = tx;
     sp.ty = ty;
     render_edge_tile(s, frame, set, sp);
@@ -290,7 +290,7 @@ void draw_land(sheet& s, const gfx_entry& e) {
     const int set = std::clamp(e.env_set, 0, 2);
     for (int k = 1; k <= 16; ++k) full_rock(s, k, set, ((k - 1) % 4) * 32, ((k - 1) / 4) * 32);
     for (int k = 17; k <= 20; ++k) {
-        edge_spec sp;
+        edge_shape sp;
         sp.up = true;
         sp.variant = k - 17;
         sp.tx = (k - 17) * 32;
@@ -309,7 +309,7 @@ void draw_land(sheet& s, const gfx_entry& e) {
         {29, false, false, false, true, 0, 0, 96},  {30, false, false, false, true, 1, 32, 32},
     };
     for (const edge_case& c : cases) {
-        edge_spec sp;
+        edge_shape sp;
         sp.up = c.up;
         sp.left = c.left;
         sp.right = c.right;

@@ -6,7 +6,7 @@
 namespace gfx {
 
 // Which sides of a cell are open (air or sky) and how the rock meets them.
-struct edge_spec {
+struct edge_shape {
     bool up = false, left = false, right = false, down = false;
     int inner = 0;      // 1..4: open notch in the top-left, top-right, bottom-left, bottom-right corner
     int variant = 0;    // column variant: changes the wobble of the surface
@@ -21,7 +21,7 @@ struct edge_spec {
 rgb rock_colour(int set, bool back, int tx, int ty, int lx, int ly);
 
 // Draws one edge (or full) rock tile into frame `frame` of the sheet.
-void render_edge_tile(sheet& s, int frame, int set, const edge_spec& spec);
+void render_edge_tile(sheet& s, int frame, int set, const edge_shape& shape);
 
 // Insets of the open sides at the cell borders (same for every tile, so edges line up).
 constexpr double top_inset(bool back) { return back ? 3.0 : 6.0; }
