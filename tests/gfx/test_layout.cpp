@@ -4,6 +4,8 @@
 // are drawn over.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "gfx_test_util.h"
 
 namespace {
@@ -54,6 +56,20 @@ TEST(GfxLayout, MenuButtonsCoverTheirClickAreas) {
     for (int f = 0; f < 2; ++f) {
         EXPECT_GT(coverage(ok.s, f, 10, 10, 37, 37), 0.95) << "OK/Cancel " << f;  // areas are x+1..x+47
         EXPECT_GT(coverage(radio.s, f, 8, 8, 23, 23), 0.95) << "option button " << f;
+    }
+}
+
+TEST(GfxLayout, TitlesFitInsideTheirFrames) {
+    // lettering that runs off a frame's sides is cut; glows fade out before them
+    for (const char* path : {"gfx/hud/Vorn/texts.xtc", "gfx/hud/Vorn/go_text.xtc", "gfx/hud/logo1.xtc",
+                             "gfx/hud/menukeys.xtc"}) {
+        rendered r(path);
+        for (int f = 0; f < r.s.frames; ++f) {
+            double edge = 0;
+            for (int y = 0; y < r.s.cell_h; ++y)
+                edge = std::max({edge, gfxtest::pixel(r.s, f, 0, y).a, gfxtest::pixel(r.s, f, r.s.cell_w - 1, y).a});
+            EXPECT_LT(edge, 0.3) << path << " frame " << f;
+        }
     }
 }
 

@@ -186,6 +186,15 @@ void star_path(cairo_t* cr, double cx, double cy, double r_out, double r_in, int
     cairo_close_path(cr);
 }
 
+double fit_size(cairo_t* cr, const char* text, double size, double max_w, bool bold) {
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
+                           bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, size);
+    cairo_text_extents_t ext;
+    cairo_text_extents(cr, text, &ext);
+    return ext.width > max_w ? size * max_w / ext.width : size;
+}
+
 static void text_path_centred(cairo_t* cr, const char* text, double cx, double cy, double size, bool bold) {
     cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
                            bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);

@@ -66,6 +66,8 @@ void oval_glow(cairo_t* cr, double cx, double cy, double rx, double ry, rgb c, d
 // Fill the current path with a vertical gradient and keep the path.
 void fill_vgrad(cairo_t* cr, double y0, double y1, rgb top, rgb bottom, double a = 1.0);
 void star_path(cairo_t* cr, double cx, double cy, double r_out, double r_in, int points, double rot);
+// The largest size up to `size` at which the text is at most max_w wide.
+double fit_size(cairo_t* cr, const char* text, double size, double max_w, bool bold);
 // Centred text using the DejaVu family through cairo's toy font API.
 void text_centred(cairo_t* cr, const char* text, double cx, double cy, double size, bool bold);
 void text_outline_centred(cairo_t* cr, const char* text, double cx, double cy, double size, rgb fill_top,

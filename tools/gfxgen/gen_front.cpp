@@ -30,9 +30,10 @@ void space(cairo_t* cr, int w, int h, std::uint64_t seed) {
     }
 }
 
-void title(cairo_t* cr, double cx, double cy, double size) {
+void title(cairo_t* cr, double cx, double cy, double size, double max_w) {
     cairo_save(cr);
     oval_glow(cr, cx, cy, size * 4.5, size * 1.3, hex(0x40d0c0), 0.25);
+    size = fit_size(cr, "The Zembra Zeri", size, max_w, true);
     text_outline_centred(cr, "The Zembra Zeri", cx, cy, size, hex(0xfff4b0), hex(0xf08a20), hex(0x1a0c04), size * 0.16);
     cairo_restore(cr);
 }
@@ -41,7 +42,7 @@ void logo(sheet& s) {
     cairo_t* cr = cairo_create(s.surface);
     oval_glow(cr, 280, 100, 275, 98, hex(0x3060c0), 0.35);
     draw_beetle_icon(cr, 1, 280, 40, 1.6, false);
-    title(cr, 280, 110, 56);
+    title(cr, 280, 110, 56, 520);
     col(cr, hud_glow, 0.8);
     text_centred(cr, "a colony of beetles far from home", 280, 158, 15, false);
     cairo_destroy(cr);
@@ -86,7 +87,7 @@ void menu_background(sheet& s) {
     cairo_pattern_destroy(beam);
     draw_ufo_frame(cr, 660, 240, 1.3, 0.6);
     for (int i = 0; i < 4; ++i) draw_beetle_icon(cr, 1 + i, 585 + i * 44, 520 - (i % 2) * 6, 1.0, false);
-    title(cr, 430, 120, 64);
+    title(cr, 430, 120, 64, 640);
     col(cr, hud_glow, 0.85);
     text_centred(cr, "Guide the colony. Gather the fuel. Find the way home.", 430, 185, 16, false);
     cairo_destroy(cr);

@@ -49,6 +49,7 @@ void hud_button(cairo_t* cr, double x, double y, double w, double h, const char*
     cairo_fill(cr);
     rgb text_top = inactive ? hex(0x8a9098) : hover ? hex(0xffffff) : hex(0xfff0c0);
     rgb text_bottom = inactive ? hex(0x5a6068) : hover ? hud_glow : hud_amber;
+    size = fit_size(cr, caption, size, w - h, true);
     text_outline_centred(cr, caption, x + w / 2, y + h / 2 + 1, size, text_top, text_bottom, hex(0x081014), 4);
 }
 

@@ -93,10 +93,12 @@ void titles(sheet& s) {
         cairo_t* cr = frame_cr(s, f);
         if (f == 0) {
             oval_glow(cr, 240, 60, 238, 58, hex(0xffe080), 0.35);
-            text_outline_centred(cr, "Mission Complete!", 240, 60, 50, hex(0xfffbe0), hex(0xf0a020), hex(0x2a1404), 8);
+            double size = fit_size(cr, "Mission Complete!", 50, 440, true);
+            text_outline_centred(cr, "Mission Complete!", 240, 60, size, hex(0xfffbe0), hex(0xf0a020), hex(0x2a1404), 8);
         } else {
             oval_glow(cr, 240, 60, 238, 58, hex(0xff6040), 0.3);
-            text_outline_centred(cr, "Mission Failed", 240, 60, 54, hex(0xffe0d8), hex(0xd03020), hex(0x200404), 8);
+            double size = fit_size(cr, "Mission Failed", 54, 440, true);
+            text_outline_centred(cr, "Mission Failed", 240, 60, size, hex(0xffe0d8), hex(0xd03020), hex(0x200404), 8);
         }
         cairo_destroy(cr);
     }
@@ -106,7 +108,8 @@ void game_over(sheet& s) {
     cairo_t* cr = cairo_create(s.surface);
     oval_glow(cr, 320, 160, 318, 158, hex(0x802020), 0.4);
     draw_ufo_frame(cr, 320, 250, 0.9, 2.0);
-    text_outline_centred(cr, "GAME OVER", 320, 120, 88, hex(0xffe8c0), hex(0xc02818), hex(0x180404), 10);
+    double size = fit_size(cr, "GAME OVER", 88, 580, true);
+    text_outline_centred(cr, "GAME OVER", 320, 120, size, hex(0xffe8c0), hex(0xc02818), hex(0x180404), 10);
     col(cr, hex(0xd8e0e8));
     text_centred(cr, "The colony has no way left to go.", 320, 200, 20, false);
     cairo_destroy(cr);
