@@ -76,8 +76,8 @@ void menu_background(sheet& s) {
     // the saucer hovering over the colony
     cairo_move_to(cr, 620, 250);
     cairo_line_to(cr, 700, 250);
-    cairo_line_to(cr, 760, 540);
-    cairo_line_to(cr, 560, 540);
+    cairo_line_to(cr, 770, 560);
+    cairo_line_to(cr, 550, 560);
     cairo_close_path(cr);
     cairo_pattern_t* beam = cairo_pattern_create_linear(0, 250, 0, 540);
     cairo_pattern_add_color_stop_rgba(beam, 0, 0.7, 1, 0.95, 0.35);
@@ -86,7 +86,11 @@ void menu_background(sheet& s) {
     cairo_fill(cr);
     cairo_pattern_destroy(beam);
     draw_ufo_frame(cr, 660, 240, 1.3, 0.6);
-    for (int i = 0; i < 4; ++i) draw_beetle_icon(cr, 1 + i, 585 + i * 44, 520 - (i % 2) * 6, 1.0, false);
+    // the colony walks along the rim, below the buttons
+    for (int i = 0; i < 4; ++i) {
+        double x = 585 + i * 44, rim = 1050 - 520 * std::sqrt(1 - std::pow((x - 400) / 900, 2));
+        draw_beetle_icon(cr, 1 + i, x, rim - 13, 1.0, false);
+    }
     title(cr, 430, 120, 64, 640);
     col(cr, hud_glow, 0.85);
     text_centred(cr, "Guide the colony. Gather the fuel. Find the way home.", 430, 185, 16, false);

@@ -180,8 +180,9 @@ void star_field(sheet& s) {
 
 void flare(sheet& s) {
     cairo_t* cr = cairo_create(s.surface);
-    radial_glow(cr, 256, 256, 256, hex(0xffb070), 0.45);
-    radial_glow(cr, 256, 256, 90, hex(0xfff0d0), 0.8);
+    // drawn additively behind the map: a soft light, not a sun
+    radial_glow(cr, 256, 256, 256, hex(0xffb070), 0.3);
+    radial_glow(cr, 256, 256, 70, hex(0xfff0d0), 0.5);
     for (int i = 0; i < 6; ++i) {
         cairo_save(cr);
         cairo_translate(cr, 256, 256);
@@ -189,7 +190,7 @@ void flare(sheet& s) {
         ellipse(cr, 0, 0, 250, 3);
         cairo_pattern_t* g = cairo_pattern_create_linear(-250, 0, 250, 0);
         cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.9, 0.8, 0);
-        cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 0.95, 0.85, 0.35);
+        cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 0.95, 0.85, 0.18);
         cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.9, 0.8, 0);
         cairo_set_source(cr, g);
         cairo_fill(cr);
