@@ -1,6 +1,7 @@
 #include <string>
 
 #include "config/settings.h"
+#include "devtools/demo.h"
 #include "play/draw.h"
 #include "play/placement.h"
 #include "play/play_state.h"
@@ -26,6 +27,15 @@ void page_change() {
 }
 
 }  // namespace
+
+clock_face mission_clock(int seconds_left, int l) {
+    const int minutes = seconds_left / 60, seconds = seconds_left % 60;
+    clock_face face{two_digits(minutes) + ":" + two_digits(seconds), l, l, l};
+    if (minutes == 0 && seconds < 10) face = {face.text, l, 0, 0};
+    // The preparation countdown is always green.
+    if (status_text == "Prepare to action") face = {face.text, 0, l, 0};
+    return face;
+}
 
 void draw_status_panel() {
     const bool draw = drawing_enabled();
@@ -66,16 +76,13 @@ void draw_status_panel() {
     page_change();
     draw_tool_panel();
     if (!draw) return;
-    const int minutes = mission_timer / 60, seconds = mission_timer % 60;
-    const std::string clock = two_digits(minutes) + ":" + two_digits(seconds);
+    const clock_face clock = mission_clock(mission_timer, l);
     set_color(0, 0, 0);
     set_alpha(0.5f);
-    draw_digits(737, 544, clock, 1);
+    draw_digits(737, 544, clock.text, 1);
     set_alpha(1);
-    set_color(l, l, l);
-    if (minutes == 0 && seconds < 10) set_color(l, 0, 0);
-    if (status_text == "Prepare to action") set_color(0, l, 0);
-    draw_digits(735, 542, clock, 1);
+    set_color(clock.r, clock.g, clock.b);
+    draw_digits(735, 542, clock.text, 1);
     if (!status_blink || (tick_in_second >= 11 && tick_in_second <= 39)) {
         set_color(0, 0, 0);
         draw_text(739, 566, status_text, 1, 1);
@@ -121,7 +128,7 @@ void draw_pointer() {
                 set_rotation(0);
             }
         }
-        if (demo_playing) draw_image(gfx.demo_mouse, x, y, 0);
+        if (demo_playing) draw_image(gfx.demo_mouse, x, y, demo_click_flash > 0 ? 1 : 0);
         else draw_image(gfx.mouse, x, y, cycle < 20 ? 0 : 1);
     }
     play.pointer_cycle = (play.pointer_cycle + 1) % 40;

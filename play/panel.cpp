@@ -1,9 +1,11 @@
 #include "audio/sound_table.h"
 #include "config/settings.h"
+#include "play/ingame.h"
 #include "play/placement.h"
 #include "play/play_state.h"
 #include "runtime/runtime.h"
 #include "text/text.h"
+#include "world/catalogue.h"
 #include "world/world.h"
 
 namespace {
@@ -37,7 +39,8 @@ void find_mouse_zone() {
     if (inside(x, y, 741, 790, 385, 440)) zone = 2;
     if (inside(x, y, 690, 790, 441, 10000)) zone = 4;
     if (inside(x, y, 8, 80, 520, 584)) zone = 5;
-    if (current_planet == 0 && inside(x, y, 8, 80, 456, 520)) zone = 7;
+    // The lesson button is hidden while the demo plays, and so is its zone.
+    if (current_planet == 0 && demo_playing == 0 && inside(x, y, 8, 80, 456, 520)) zone = 7;
     if (ingame_speed_control == 1 && inside(x, y, 72, 144, 536, 568)) zone = 6;
     play.previous_slot = play.hovered_slot;
     play.hovered_slot = no_slot;
@@ -63,16 +66,13 @@ void click_dispatch() {
             show_tab(1);
             play.placing = 0;
         } else if (zone == 5) {
-            click_sound(snd_click2);
-            menu_open = 1;
-            target_light = 150;
+            // Opening anything now would stop the fade of a mission that has ended.
+            if (!exit_pending()) open_ingame_menu();
         } else if (zone == 7) {
-            click_sound(snd_click2);
-            lesson_open = 1;
-            target_light = 250;
-            lesson_offset = 0;
-            lesson_counter = 0;
-            lesson_phase = 0;
+            if (!exit_pending()) {
+                click_sound(snd_click2);
+                open_lesson();
+            }
         } else if (zone == 6) {
             click_sound(snd_click2);
             game_speed = game_speed == 0 ? 1 : 0;
@@ -94,17 +94,53 @@ void click_dispatch() {
             if ((t >= 12 && t <= 15) || (t >= 17 && t <= 21) || t == 23) play.beetle_marker = 1;
         }
     }
-    // The in-game menu's own choices are the menu screen's; a click outside
-    // normal brightness closes a lesson page.
-    if (lesson_open == 1 && light_level != 255) {
-        lesson_open = 0;
-        target_light = 255;
+}
+
+// The hint of the slot under the pointer slides out to the left of the
+// panel and, when it is too long, scrolls through.
+void hint_box(int c, int r, int tool) {
+    if (play.hovered_slot != play.previous_slot) {
+        play.hint_offset = 0;
+        play.hint_speed = 15;
+        play.hint_text_x = 681;
+        play.hint_timer = 350;
+        click_sound(snd_toggle);
     }
+    const bool draw = drawing_enabled();
+    const int l = to_int(light_level);
+    if (draw) {
+        set_viewport(444 + 56 * c, 13 + 56 * r, 233, 27);
+        draw_image(gfx.hinttab, 800 + 56 * c - play.hint_offset, 26 + 56 * r, 0);
+    }
+    if (play.hint_timer < 300 && play.hint_speed > 0) {
+        play.hint_offset += play.hint_speed;
+        play.hint_speed -= 0.5f;
+    }
+    if (draw) {
+        set_viewport(447 + 56 * c, 13 + 56 * r, 230, 27);
+        const float x = play.hint_text_x + 56 * c - play.hint_offset;
+        set_color(l, l, l);
+        draw_text(x, 19 + 56 * r, tool_hints[tool], 0, 1);
+        set_color(0, 0, 0);
+        draw_text(x - 1, 18 + 56 * r, tool_hints[tool], 0, 1);
+        set_color(l, l, l);
+    }
+    play.hint_timer -= 1;
+    if (play.hint_timer <= 0) {
+        play.hint_timer = 1;
+        play.hint_text_x -= 1;
+    }
+    if (draw) set_viewport(0, 0, 800, 600);
 }
 
 void draw_tool_panel() {
     if (play.panel_pulse < 1) play.panel_pulse += 0.05f;
-    if (!drawing_enabled()) return;
+    const int hovered_tool = panel_tab * 12 + play.hovered_slot;
+    const bool hint = show_tips == 1 && play.hovered_slot != no_slot && tool_counts[hovered_tool] > 0;
+    if (!drawing_enabled()) {
+        if (hint) hint_box(play.hovered_slot % 2, play.hovered_slot / 2, hovered_tool);
+        return;
+    }
     const int l = to_int(light_level);
     const int dim = to_int(l / 1.5);
     const bool building_lit = panel_tab == 0 || play.mouse_zone == 1;
@@ -139,5 +175,6 @@ void draw_tool_panel() {
             set_alpha(play.panel_pulse);
             draw_image(gfx.icons, 710 + 56 * c, 42 + 56 * r, tool);
             set_alpha(1);
+            if (hint && slot == play.hovered_slot) hint_box(c, r, tool);
         }
 }

@@ -61,6 +61,11 @@ void load_play_images(int planet) {
         gfx.lcd = load_listed("gfx/hud/lcd.xtc");
         gfx.item = load_listed("gfx/hud/item.xtc");
         gfx.panelback = load_listed("gfx/hud/panelback.xtc");
+        gfx.lesson_panel = load_listed("gfx/hud/menupanel11.xtc");
+        gfx.demo_band = load_listed("gfx/hud/menupanel2.xtc");
+        gfx.star = load_listed("gfx/star.xtc");
+        gfx.smoke = load_listed("gfx/smoke.xtc");
+        gfx.boomstrip = load_listed("gfx/boomstrip.xtc");
     }
     const int set = environment_set(planet);
     if (set == loaded_set) return;

@@ -5,7 +5,9 @@
 #include "audio/music.h"
 #include "audio/sound_table.h"
 #include "config/settings.h"
+#include "devtools/console.h"
 #include "devtools/harness.h"
+#include "play/ingame.h"
 #include "play/draw.h"
 #include "play/placement.h"
 #include "runtime/runtime.h"
@@ -24,6 +26,7 @@ void read_input() {
     in.mouse_x = std::clamp(mouse_x(), 0, screen_width - 1);
     in.mouse_y = std::clamp(mouse_y(), 0, screen_height - 1);
     in.click = mouse_hit(1);
+    play.live_click = in.click;
     in.right_held = mouse_down(2);
     in.previous_wheel = in.wheel;
     in.wheel = mouse_z();
@@ -34,7 +37,9 @@ void read_input() {
 
 int shake_step(int camera) {
     const int top = to_int(shake * 2);
-    const int r = rand_cosmetic(1, top);
+    // The world stream: a replayed demo must see the same picture offsets,
+    // and shake moves the camera that placement clicks are measured from.
+    const int r = rand_range(1, top);
     return to_int(static_cast<float>(r) - shake + static_cast<float>(camera));
 }
 
@@ -48,7 +53,8 @@ void recount() {
         if (wx > beetles[b][b_x] && wx < beetles[b][b_x] + 32 && wy > beetles[b][b_y] &&
             wy < beetles[b][b_y] + 32)
             play.hovered_beetle = b;
-        if (beetles[b][b_kind] == kind_laborer) {
+        {
+            // Whatever the beetle has become, what it carries is not yet gathered.
             if (beetles[b][b_cargo] == cargo_mushroom) mushrooms_left += 1;
             if (beetles[b][b_cargo] == cargo_insect) insects_left += 1;
         }
@@ -87,6 +93,13 @@ void end_conditions() {
     beetles_alive = 0;
     for (int b = 0; b < max_beetles; ++b)
         if (beetles[b][b_kind] != kind_none) beetles_alive += 1;
+    // A menu choice ends the mission outside these rules; its outcome is
+    // fixed here, on the frame it was made.
+    if (mission_over == 1 && !result_fixed) {
+        mission_result = compute_mission_result();
+        result_fixed = true;
+    }
+    if (demo_playing == 1) return;
     if (beetles_dropped == level_settings[ls_beetles] &&
         beetles_alive < level_settings[ls_min_alive]) {
         if (mission_over == 0) play_sound(snd_alldead, effects_channel_a);
@@ -94,10 +107,14 @@ void end_conditions() {
     }
     if (mission_timer == 0 && status_text == "ACTION") end_mission();
     if (mushrooms_left == 0 && insects_left == 0) {
+        // Completed only when this ends the mission with something delivered:
+        // resources lost on the way leave nothing to gather either.
+        const bool first = mission_over == 0;
         end_mission();
-        if (current_level >= 0 && current_level < 10) level_status[current_level] = 1;
+        if (first && mission_result == 2 && current_level >= 0 && current_level < 10)
+            level_status[current_level] = 1;
     }
-    if (current_planet == 0 && current_level == 0) {
+    if (current_planet == 0 && current_level == 0 && mission_over == 0) {
         for (int b = 0; b < 5; ++b) {
             if (beetles[b][b_cargo] != cargo_mushroom) continue;
             mushrooms_delivered = 1;
@@ -111,16 +128,11 @@ void end_conditions() {
 void keys() {
     if (demo_playing) return;
     if (play.in.escape > 0) {
-        if (lesson_open == 1) {
-            lesson_open = 0;
-            target_light = 255;
-        } else if (menu_open == 0) {
-            play_sound(snd_click2, effects_channel_a);
-            menu_open = 1;
-            target_light = 150;
-        } else {
-            menu_open = 0;
-            target_light = 255;
+        if (lesson_open == 1) close_lesson();
+        else if (menu_open == 0) {
+            if (!exit_pending()) open_ingame_menu();
+        } else if (!play.menu_chosen) {
+            close_ingame_menu();
         }
     }
     if (play.in.speed_key > 0) {
@@ -205,6 +217,7 @@ int play_frame() {
     const int light = to_int(light_level);
     set_color(light, light, light);
     read_input();
+    demo_replay();
     clamp_camera();
 
     play.saved_camera_x = camera_x;
@@ -225,6 +238,17 @@ int play_frame() {
     update_effects(drawing_enabled());
     draw_status_panel();
     draw_hud_buttons();
+    if (lesson_open == 1) draw_lesson();
+    if (menu_open == 1) draw_ingame_menu();
+    else play.menu_row = no_slot;
+    if (console_open == 1) {
+        run_console(play.in.typed, play.in.mouse_x, play.in.mouse_y, cursor_row - play.anchor_row);
+        if (key_down(vk_console)) {
+            flush_keys();
+            console_open = 0;
+        }
+    }
+    draw_demo_overlay();
     if (saucer[s_phase] != 0) {
         draw_pointer();
         set_color(light, light, light);
@@ -239,14 +263,28 @@ int play_frame() {
     camera_y = play.saved_camera_y;
     if (menu_open != 1 && lesson_open != 1) camera_control();
 
-    if (!play.console_open) select_tool_by_key(play.in.typed);
+    if (console_open == 0) {
+        if (key_down(vk_console)) {
+            flush_keys();
+            console_open = 1;
+        } else {
+            select_tool_by_key(play.in.typed);
+        }
+    }
     find_mouse_zone();
     handle_wheel();
-    if (play.in.click == 1) click_dispatch();
+    if (play.in.click == 1) {
+        // What opens on this click must not also take it.
+        const int menu_was_open = menu_open, lesson_was_open = lesson_open;
+        click_dispatch();
+        if (menu_was_open == 1 && menu_open == 1 && light_level != 255) ingame_menu_click();
+        if (lesson_was_open == 1 && lesson_open == 1 && light_level != 255) close_lesson();
+    }
 
     int exit = exit_checks();
     if (exit != exit_none) return exit;
     end_conditions();
+    demo_skip();
     keys();
     apply_volumes();
     if (quit_requested()) {
@@ -259,16 +297,20 @@ int play_frame() {
 int run_level() {
     current_screen = "play";
     set_play_event_handler(play_script_event);
+    install_effect_drawing();
     load_play_images(current_planet);
     map_planet = current_planet;
     map_level = current_level;
     demo_playing = 0;
+    bool first_start = true;
     while (true) {
         if (!level_start_world(difficulty)) {
             harness_event(event_mission_end);
             return exit_menu;
         }
         level_was_played = true;
+        demo_level_start(first_start);
+        first_start = false;
         start_play_state();
         start_level_sounds();
         harness_start_counting();

@@ -34,7 +34,9 @@ struct play_frame_state {
     int pointer_cycle = 0, pointer_level_frames = 0;
     float hint_offset = 0, hint_speed = 0, hint_text_x = 681;
     int hint_timer = 0;
-    int console_open = 0;
+    int live_click = 0;  // the player's own clicks, also while a demo drives the pointer
+    int menu_row = no_slot;
+    bool menu_chosen = false; // a choice was made: the menu takes nothing more
     bool shutdown_requested = false;
 };
 extern play_frame_state play;
@@ -47,6 +49,7 @@ struct play_images {
     int mouse, mouse1, demo_mouse;
     int elemback, elemback1, icons, build_star, tab, hinttab, selectbuild;
     int animations, lcd, item, panelback;
+    int lesson_panel, demo_band, star, smoke, boomstrip;
 };
 extern play_images gfx;
 

@@ -1,51 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <cstring>
-
-#include "config/settings.h"
-#include "play/play_loop.h"
-#include "runtime/runtime.h"
-#include "world/map_file.h"
-#include "world/world.h"
-#include "sim/sim.h"
+#include "play_test_level.h"
 
 namespace {
 
-// A flat cave: rock floor on the last row, the saucer marker far above it so
-// the descent lasts, and one mushroom so the mission does not end at once.
-void start_test_level(int saucer_row = 30) {
-    static bool opened = false;
-    if (!opened) {
-        set_backend(backend_none, false);
-        open_graphics(800, 600, 32, 60);
-        opened = true;
-    }
-    reset_input();
-    reset_world_tables();
-    default_settings();
-    seed_rnd(7);
-    map_data map;
-    std::memset(&map, 0, sizeof map);
-    for (int c = 0; c < world_cols; ++c) map.front[c][30] = 1;
-    map.front[25][saucer_row] = marker_saucer;
-    map.front[10][29] = marker_mushroom;
-    map.settings[ls_beetles] = 5;
-    map.settings[ls_time] = 300;
-    current_planet = 1;
-    current_level = 0;
-    level_start_from_map(map, 0);
-    start_play_state();
-    // Bright, so a mission that ends still runs its fade-out frames.
-    light_level = 255;
-    target_light = 255;
-}
-
-void frames(int n) {
-    for (int i = 0; i < n; ++i) ASSERT_EQ(play_frame(), exit_none);
-}
-
-// Past the descent: the camera is the player's.
-void landed() { saucer[s_phase] = 3; }
+void frames(int n) { run_frames(n); }
 
 TEST(PlayCamera, HeldRightArrowAcceleratesByHalfPixels) {
     start_test_level();
