@@ -89,17 +89,16 @@ void result_scene(sheet& s, int which) {
 }
 
 void titles(sheet& s) {
+    // shown at (550, 520) beside the tally panel, which covers the frame's
+    // left 150 pixels: the lettering keeps to the right part
+    const double cx = 312, max_w = 318;
     for (int f = 0; f < 2; ++f) {
         cairo_t* cr = frame_cr(s, f);
-        if (f == 0) {
-            oval_glow(cr, 240, 60, 238, 58, hex(0xffe080), 0.35);
-            double size = fit_size(cr, "Mission Complete!", 50, 440, true);
-            text_outline_centred(cr, "Mission Complete!", 240, 60, size, hex(0xfffbe0), hex(0xf0a020), hex(0x2a1404), 8);
-        } else {
-            oval_glow(cr, 240, 60, 238, 58, hex(0xff6040), 0.3);
-            double size = fit_size(cr, "Mission Failed", 54, 440, true);
-            text_outline_centred(cr, "Mission Failed", 240, 60, size, hex(0xffe0d8), hex(0xd03020), hex(0x200404), 8);
-        }
+        const char* text = f == 0 ? "Mission Complete!" : "Mission Failed";
+        oval_glow(cr, cx, 60, 165, 56, f == 0 ? hex(0xffe080) : hex(0xff6040), 0.35);
+        double size = fit_size(cr, text, 50, max_w, true);
+        if (f == 0) text_outline_centred(cr, text, cx, 60, size, hex(0xfffbe0), hex(0xf0a020), hex(0x2a1404), 7);
+        else text_outline_centred(cr, text, cx, 60, size, hex(0xffe0d8), hex(0xd03020), hex(0x200404), 7);
         cairo_destroy(cr);
     }
 }
