@@ -214,7 +214,7 @@ void select_frame(sheet& s) {
 void hint_box(sheet& s, bool alt) {
     cairo_t* cr = cairo_create(s.surface);
     rounded_rect(cr, 1, 1, 238, 28, 12);
-    fill_vgrad(cr, 1, 29, alt ? hex(0xe0f0ff) : hex(0xfff6dc), alt ? hex(0xa0c0e0) : hex(0xe0c890));
+    fill_vgrad(cr, 1, 29, alt ? hex(0xe0f0ff) : hex(0xf0d890), alt ? hex(0xa0c0e0) : hex(0xc09848));
     col(cr, alt ? hud_accent : hex(0x8a6a2a));
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
