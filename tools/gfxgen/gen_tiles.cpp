@@ -19,14 +19,14 @@ int wrap128(int v) { return ((v % 128) + 128) % 128; }
 struct stone {
     double x, y, r;
 };
-constexpr int stone_count = 16;
+constexpr int stone_count = 11;
 
 const stone* stones(int set) {
     static stone table[3][stone_count];
     static bool made[3] = {false, false, false};
     if (!made[set]) {
         rng r(900 + set);
-        for (auto& st : table[set]) st = {r.range(0, 128), r.range(0, 128), r.range(2.5, 5.5)};
+        for (auto& st : table[set]) st = {r.range(0, 128), r.range(0, 128), r.range(3.0, 6.5)};
         made[set] = true;
     }
     return table[set];
@@ -41,10 +41,10 @@ rgb rock_colour(int set, bool back, int tx, int ty, int lx, int ly) {
     // Near the cell border every tile fades to one 32-pixel pattern, so any
     // two rock cells meet without a seam; inside, the 128-pixel texture shows.
     double bx = std::min(lx, 31 - lx) + 0.5, by = std::min(ly, 31 - ly) + 0.5;
-    double w = smooth(0, 4, bx) * smooth(0, 4, by);
+    double w = smooth(0, 3.5, bx) * smooth(0, 3.5, by);
     std::uint64_t seed = 1000 + set * 17 + (back ? 5 : 0);
     // fine grain hides where the two patterns meet; broad blotches would show the grid
-    double v32 = 0.5 + 0.85 * (fbm(lx / 6.4, ly / 6.4, 5, 5, 3, seed + 1) - 0.5);
+    double v32 = 0.5 + 0.5 * (fbm(lx / 6.4, ly / 6.4, 5, 5, 3, seed + 1) - 0.5);
     double v128 = fbm(tx / 6.4, ty / 6.4, 20, 20, 3, seed);
     double broad = fbm(tx / 32.0, ty / 32.0, 4, 4, 2, seed + 3) - 0.5;
     double v = v32 + (v128 - v32) * w + broad * 0.35 * w;
@@ -59,10 +59,10 @@ rgb rock_colour(int set, bool back, int tx, int ty, int lx, int ly) {
         dy -= 128 * std::round(dy / 128);
         double d = std::hypot(dx, dy * 1.3) / st[i].r;
         if (d < 1.15) {
-            double k = smooth(1.15, 0.85, d) * w * (back ? 0.5 : 1.0);
+            double k = smooth(1.15, 0.85, d) * w * (back ? 0.4 : 0.75);
             double lit = std::clamp(0.5 - (dx + dy) / (st[i].r * 2.8), 0.0, 1.0);
             rgb sc = mix(scale(p.stone, 0.7), scale(p.stone, 1.25), lit);
-            if (d > 0.85) sc = scale(p.rock_dark, 0.9);  // seam round the stone
+            if (d > 0.85) sc = mix(c, p.rock_dark, 0.6);  // seam round the stone
             c = mix(c, sc, k);
         }
     }
