@@ -62,7 +62,11 @@ void demo_level_start(bool first_start) {
         set_demo_writer(write_recording);
         if (!harness.has_seed) fixed_seed = true;
     }
-    if (fixed_seed) seed_stream(rng_world, demo_world_seed);
+    if (fixed_seed) {
+        // Both streams, so even the look of a replay matches its recording.
+        seed_stream(rng_world, demo_world_seed);
+        seed_stream(rng_cosmetic, demo_world_seed + 1);
+    }
 }
 
 void demo_replay() {
