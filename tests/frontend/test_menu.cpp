@@ -213,7 +213,7 @@ TEST_F(FrontendMenu, FastComputerSwitchCarriesQualityBackgroundAndWeather) {
     EXPECT_EQ(show_tips, 0);
 }
 
-TEST_F(FrontendMenu, EscapeClosesOptionsKeepingUnsavedChanges) {
+TEST_F(FrontendMenu, OptionsPageEscapeKeepsChangesCancelRestoresOkSaves) {
     write_ints("config.cfg", settings_file(3, 1, 2, 1, 1));
     const std::string before = bytes_of("config.cfg");
     click_at(settled, options_x, options_y);
@@ -225,18 +225,19 @@ TEST_F(FrontendMenu, EscapeClosesOptionsKeepingUnsavedChanges) {
     EXPECT_EQ(menu_page, 0);
     EXPECT_EQ(music_volume, 1.0f);
     EXPECT_EQ(bytes_of("config.cfg"), before);
-}
 
-TEST_F(FrontendMenu, CancelRestoresTheBackupAndOkSaves) {
-    write_ints("config.cfg", settings_file(3, 1, 2, 1, 1));
+    schedule.clear();
+    frames_shown = 0;
     click_at(settled, options_x, options_y);
     click_at(settled + 10, volume_button_x(1), 205);
     click_at(settled + 12, 335, 345);  // background drawing off
     click_at(settled + 20, 549, 514);  // Cancel
-    ASSERT_EQ(run_menu(settled + 25), next_menu);
-    EXPECT_EQ(menu_page, 0);
-    EXPECT_EQ(music_volume, 3.0f);
+    click_at(settled + 30, options_x, options_y);
+    click_at(settled + 40, volume_button_x(2), 205);
+    ASSERT_EQ(run_menu(settled + 45), next_menu);
     EXPECT_EQ(background_drawing, 1);
+    EXPECT_EQ(music_volume, 2.0f);
+    EXPECT_EQ(bytes_of("config.cfg"), before);
     EXPECT_EQ(sound_lines("play sfx/dead3.wav effects_b").size(), 1u);
 
     schedule.clear();
@@ -342,12 +343,6 @@ TEST_F(FrontendMenu, ClicksDuringTheHandOverAreIgnored) {
     EXPECT_EQ(current_planet, 3);
 }
 
-TEST_F(FrontendMenu, ExitButtonEndsAtOnce) {
-    click_at(settled, exit_x, exit_y);
-    EXPECT_EQ(run_menu(settled + 200), next_exit);
-    EXPECT_EQ(frames_shown, settled + 1);
-}
-
 TEST_F(FrontendMenu, ReenteringTheMenuReadsSettingsButLoadsNothing) {
     const int loaded = resource_files_loaded;
     EXPECT_GT(loaded, 60);
@@ -369,21 +364,6 @@ TEST_F(FrontendMenu, ReenteringTheMenuReadsSettingsButLoadsNothing) {
     EXPECT_EQ(sound_lines("play sfx/tracks/005.ogg").size() +
                   sound_lines("cue sfx/tracks/005.ogg").size(),
               3u);
-}
-
-TEST_F(FrontendMenu, SparklesLeaveBelowTheScreen) {
-    menu_sparkles.clear();
-    menu_sparkles.push_back({100, 619, 180, 1.0f, 0.5f, 0});
-    menu_sparkles.push_back({200, 621, 180, 1.0f, 0.5f, 0});
-    update_sparkles(false);
-    ASSERT_EQ(menu_sparkles.size(), 1u);
-    // cos 180 = -1 moves it left; the rotation follows sin of the new phase.
-    EXPECT_FLOAT_EQ(menu_sparkles[0].x, 98.0f);
-    EXPECT_FLOAT_EQ(menu_sparkles[0].y, 621.0f);
-    EXPECT_EQ(menu_sparkles[0].phase, 181);
-    EXPECT_EQ(menu_sparkles[0].rotation, 0);  // 5 sin 181 rounds to 0
-    update_sparkles(false);
-    EXPECT_TRUE(menu_sparkles.empty());
 }
 
 TEST_F(FrontendMenu, GameOverDeletesTheCampaignAndLeavesAfterOneClick) {
