@@ -98,4 +98,16 @@ TEST_F(FrontendFlow, PlayOptionStartsCountingInTheLevel) {
     EXPECT_EQ(r.out.rfind("frames=1 screen=play", 0), 0u) << r.out;
 }
 
+TEST_F(FrontendFlow, PlayedLevelGoesOnToResultsThenSelection) {
+    // In-game menu, Abort Current Mission, then OK on the results.
+    const run_result r = run("200 key 27\n220 click 100 450\n400 click 399 514\n",
+                             "--play 0 0 --frames 700 --dump-at 300:" +
+                                 (folder / "a.json").string() + " --dump " +
+                                 (folder / "b.json").string());
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(screen_in(folder / "a.json"), "results");
+    EXPECT_EQ(screen_in(folder / "b.json"), "selection");
+    EXPECT_EQ(fs::file_size(data("game.cfg")), 100u);
+}
+
 }  // namespace
