@@ -110,4 +110,22 @@ TEST_F(FrontendFlow, PlayedLevelGoesOnToResultsThenSelection) {
     EXPECT_EQ(fs::file_size(data("game.cfg")), 100u);
 }
 
+TEST_F(FrontendFlow, FinishedCampaignShowsGameOverDeletesItAndReturnsToTheMenu) {
+    // Tutorial planet, every level done, too little to pay for a jump.
+    std::vector<int32_t> done = {0, 0, 5, 5, 0};
+    for (int i = 0; i < 10; ++i) done.push_back(1);
+    for (int i = 0; i < 10; ++i) done.push_back(255);
+    {
+        std::ofstream out(data("game.cfg"), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(done.data()), 100);
+    }
+    const run_result r = run("250 click 550 380\n600 click 400 300\n",
+                             "--frames 800 --dump-at 640:" + (folder / "a.json").string() +
+                                 " --dump " + (folder / "b.json").string());
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(screen_in(folder / "a.json"), "gameover");
+    EXPECT_EQ(screen_in(folder / "b.json"), "menu");
+    EXPECT_FALSE(fs::exists(data("game.cfg")));
+}
+
 }  // namespace
