@@ -33,6 +33,9 @@ void use_row(int row, bool with_click) {
 
 bool write_recording(const std::string& path) { return save_demo_recording(path); }
 
+// A recording session records the player, not the tutorial demo.
+bool recording_wanted() { return !harness.record_demo_file.empty() && !recording_used; }
+
 }  // namespace
 
 bool demo_drives_input() { return demo_playing == 1 || replaying; }
@@ -47,7 +50,7 @@ void demo_level_start(bool first_start) {
         demo_playing = 0;
         replaying = load_demo(harness.demo_file);
         fixed_seed = !harness.has_seed;
-    } else if (map_planet == 0 && map_level == 0 && demo_playing == 0) {
+    } else if (map_planet == 0 && map_level == 0 && demo_playing == 0 && !recording_wanted()) {
         // A missing or damaged demo file leaves the player in control.
         demo_playing = load_demo(demo_file_name(map_level)) ? 1 : 0;
         // The tutorial demo was recorded under this seed, whatever the command line.
