@@ -22,7 +22,10 @@ struct run_result { int status; std::string out, err; };
 
 run_result run_game(const std::string& args) {
     const fs::path tmp = fs::temp_directory_path();
-    const std::string out = (tmp / "zembra_h_out.txt").string(), err = (tmp / "zembra_h_err.txt").string();
+    // Per-process names: ctest runs several of these tests at once.
+    const std::string tag = std::to_string(::getpid());
+    const std::string out = (tmp / ("zembra_h_out_" + tag + ".txt")).string(),
+                      err = (tmp / ("zembra_h_err_" + tag + ".txt")).string();
     // A run that never ends fails instead of hanging the suite.
     const std::string cmd = "timeout 120 " + std::string(ZEMBRA_BINARY) + " " + args + " >" + out + " 2>" + err;
     const int raw = std::system(cmd.c_str());
