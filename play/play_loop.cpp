@@ -228,6 +228,7 @@ int play_frame() {
         shake -= 0.2f;
         clamp_camera();
     }
+    const int shaken_x = camera_x, shaken_y = camera_y;
     cursor_cell(play.in.mouse_x, play.in.mouse_y);
     recount();
 
@@ -259,8 +260,12 @@ int play_frame() {
     if (menu_open != 1 && lesson_open != 1)
         for (int t = 0; t < 2 * game_speed + 1; ++t) world_tick();
 
-    camera_x = play.saved_camera_x;
-    camera_y = play.saved_camera_y;
+    // The shake moved only the picture. A camera set from outside while the
+    // frame was presented (scripted input) is kept.
+    if (camera_x == shaken_x && camera_y == shaken_y) {
+        camera_x = play.saved_camera_x;
+        camera_y = play.saved_camera_y;
+    }
     if (menu_open != 1 && lesson_open != 1) camera_control();
 
     if (console_open == 0) {

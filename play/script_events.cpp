@@ -71,9 +71,10 @@ void play_script_event(const script_event& e, bool early) {
                 aim_at(wx, wy, sx, sy);
                 inject_mouse_move(sx, sy);
             } else {
-                // The camera was set a frame earlier; a beetle may have moved since.
-                sx = std::clamp(wx - camera_x, 1, 798);
-                sy = std::clamp(wy - camera_y, 1, 598);
+                // The view may have moved since the pointer came to rest (the
+                // saucer's descent, a shake) and a beetle may have walked on:
+                // aim again so the click lands on the target.
+                aim_at(wx, wy, sx, sy);
                 inject_mouse_move(sx, sy);
                 inject_mouse_button(1, true);
                 inject_mouse_button(1, false);
