@@ -68,7 +68,6 @@ void apply_low_level(const script_event& e) {
             for (unsigned char c : e.text) inject_char(c);
             break;
         default:
-            if (play_handler != nullptr) play_handler(e, false);
             break;
     }
 }
@@ -84,20 +83,17 @@ void apply_frame_input(long f) {
             ++it;
         }
     }
-    // Events inserted while applying (the play screen's expansions) for this
-    // same frame are applied too, hence the loop.
-    while (true) {
-        auto it = pending.find(f);
-        if (it == pending.end()) break;
+    // Play-screen events wait for the top of their frame (harness_frame_start),
+    // since they set the camera the whole frame must see.
+    auto range = pending.equal_range(f);
+    for (auto it = range.first; it != range.second;) {
+        if (it->second.verb >= sv_camera) {
+            ++it;
+            continue;
+        }
         const script_event e = it->second;
-        pending.erase(it);
+        it = pending.erase(it);
         apply_low_level(e);
-    }
-    if (play_handler != nullptr) {
-        auto range = pending.equal_range(f + 1);
-        for (auto it = range.first; it != range.second; ++it)
-            if (it->second.verb == sv_cell || it->second.verb == sv_beetle)
-                play_handler(it->second, true);
     }
 }
 
@@ -228,6 +224,32 @@ void harness_start_counting() {
 }
 
 bool harness_counting() { return counting; }
+
+void harness_frame_start() {
+    if (!counting || play_handler == nullptr) return;
+    const long f = presented + 1;
+    // Expansions may add input to this very frame: deliver until none is left.
+    while (true) {
+        auto range = pending.equal_range(f);
+        auto it = range.first;
+        while (it != range.second && it->second.verb < sv_camera) ++it;
+        if (it == range.second) break;
+        const script_event e = it->second;
+        pending.erase(it);
+        play_handler(e, false);
+    }
+    // Low-level input the expansions added for this frame.
+    auto range = pending.equal_range(f);
+    for (auto it = range.first; it != range.second;) {
+        const script_event e = it->second;
+        it = pending.erase(it);
+        apply_low_level(e);
+    }
+    // A pointer rests on its target a frame before the click.
+    auto next = pending.equal_range(f + 1);
+    for (auto it = next.first; it != next.second; ++it)
+        if (it->second.verb == sv_cell || it->second.verb == sv_beetle) play_handler(it->second, true);
+}
 
 void harness_event(int kind) {
     if ((kind == event_mission_end && harness.until == "mission-end") ||

@@ -44,6 +44,9 @@ bool load_harness_script(std::string& error);
 // input of frame 1 is applied at once.
 void harness_start_counting();
 bool harness_counting();
+// Called by the play screen at the top of each in-game frame, before the
+// input is read: delivers the frame's play-screen events.
+void harness_frame_start();
 
 // Events of the game the harness can stop at.
 enum harness_event_kind : int { event_mission_end = 0, event_results = 1 };

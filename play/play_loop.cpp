@@ -216,6 +216,7 @@ int play_frame() {
     play.frame_counter += 1;
     const int light = to_int(light_level);
     set_color(light, light, light);
+    harness_frame_start();
     read_input();
     demo_replay();
     clamp_camera();

@@ -21,7 +21,16 @@ struct input_state {
     int mx, my, mz;
 };
 
-input_state in{};
+// Until the pointer moves it rests mid-screen, so a session without mouse
+// input (scripts, tests) does not scroll the view by resting on an edge.
+input_state fresh_input() {
+    input_state s{};
+    s.mx = 400;
+    s.my = 300;
+    return s;
+}
+
+input_state in = fresh_input();
 
 bool valid_key(int code) { return code > 0 && code < key_count; }
 
@@ -167,7 +176,7 @@ void inject_char(int ch) {
 
 void inject_wheel(int notches) { in.mz += notches; }
 
-void reset_input() { in = input_state{}; }
+void reset_input() { in = fresh_input(); }
 
 void rt_input_event(const SDL_Event& ev) {
     switch (ev.type) {
