@@ -1,0 +1,12 @@
+from scriptgen import S
+s = S("Snowy Village: bridge the ravine east of the saucer, bore through the hut.")
+s.note("Plans first: three bridge segments over the ravine, two cells of boring in the hut.")
+s.tool(460, 0); s.cell(490, 31, 12); s.cell(520, 32, 12); s.cell(550, 33, 12)
+s.tool(560, 2); s.cell(590, 40, 11); s.cell(620, 41, 11)
+s.note("The first beetle becomes the builder as soon as it has landed.")
+s.tool(970, 12); s.beetle(1000, 0, 752, 368)
+s.note("Once the builder is at the ravine, an arrow keeps the others back.")
+s.tool(1260, 16); s.cell(1300, 29, 11)
+s.note("The bridge stands: let everyone across.")
+s.tool(1920, 23); s.cell(1960, 29, 11)
+s.write("/work/main/content/solutions/map20.script")
