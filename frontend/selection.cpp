@@ -104,9 +104,10 @@ void draw_level_texts(int l) {
     set_alpha(std::clamp(selection.slide, 0.0f, 1.0f));
     shadowed(185 - s, 255, planet_names[current_planet], mid, l, mid, 0);
     const int n = selection.selected_level;
-    if (n < 0 || n >= levels_here()) {
-        shadowed(185 + s, 270, "No place to land here", dim, mid, dim, 0);
-    } else {
+    if (levels_here() == 0) {
+        // Where the previews would be: the planet offers nothing to land on.
+        shadowed(100, 292, "No place to land here", dim, mid, dim, 1);
+    } else if (n >= 0 && n < levels_here()) {
         shadowed(185 + s, 270, level_names[current_planet][n], dim, mid, dim, 0);
         shadowed(185 - s, 285,
                  "Mushrooms " + int_text(level_stats[n][0]) + "/ Insects " +
