@@ -36,6 +36,19 @@ bool png_size(const std::vector<uint8_t>& bytes, int& w, int& h) {
     return true;
 }
 
+// Every chunk up to IEND must lie inside the data: fed through SDL, libpng
+// would otherwise spend minutes skipping a chunk that claims gigabytes.
+bool png_chunks_fit(const std::vector<uint8_t>& bytes) {
+    size_t at = 8;
+    while (at + 12 <= bytes.size()) {
+        const uint32_t length = be32(bytes.data() + at);
+        if (length > bytes.size() - at - 12) return false;
+        if (std::memcmp(bytes.data() + at + 4, "IEND", 4) == 0) return true;
+        at += 12 + static_cast<size_t>(length);
+    }
+    return false;
+}
+
 // Decodes PNG, JPEG or TGA data, recognised by content. Without `pixels`
 // only the size is wanted.
 bool decode_picture(const std::vector<uint8_t>& bytes, int& w, int& h, std::vector<uint32_t>* pixels) {
@@ -43,7 +56,14 @@ bool decode_picture(const std::vector<uint8_t>& bytes, int& w, int& h, std::vect
     if (!pixels && png_size(bytes, w, h)) return true;
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (!rw) return false;
-    SDL_Surface* s = IMG_Load_RW(rw, 0);
+    // Only the formats the game's pictures come in: SDL_image's other
+    // decoders (SVG, XCF, ...) would face every damaged file for nothing.
+    SDL_Surface* s = nullptr;
+    int header_w = 0, header_h = 0;
+    if (IMG_isPNG(rw)) {
+        // A header that claims a huge picture is refused before the decoder allocates it.
+        if (png_size(bytes, header_w, header_h) && png_chunks_fit(bytes)) s = IMG_LoadPNG_RW(rw);
+    } else if (IMG_isJPG(rw)) s = IMG_LoadJPG_RW(rw);
     if (!s) {
         // TGA has no signature, so it is the last guess.
         SDL_RWseek(rw, 0, RW_SEEK_SET);

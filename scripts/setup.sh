@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 packages=(build-essential cmake ninja-build pkg-config
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libpng-dev libjpeg-dev
   libcairo2-dev libvorbis-dev libogg-dev fonts-dejavu-core
-  libgtest-dev googletest libbenchmark-dev xvfb xauth)
+  libgtest-dev googletest libbenchmark-dev xvfb xauth
+  clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
