@@ -11,8 +11,8 @@
 TEST(Soak, EveryLevelUnderRandomInputKeepsTheWorldSound) {
     soak_options o;
     o.maps_dir = ZEMBRA_GAME_DIR "/maps";
-    o.seeds = {1, 2};
-    o.max_frames = 1500;
+    o.seeds = {1, 2, 3};
+    o.max_frames = 2400;
     const soak_report r = run_soak(o);
     for (const std::string& f : r.failures) ADD_FAILURE() << f;
     EXPECT_GE(r.runs, 6);
