@@ -51,9 +51,9 @@ bool load_demo(const std::string& path) {
 
 void clear_demo_recording() { recording.clear(); }
 
-void record_demo_frame(int mouse_x, int mouse_y, int camera_x, int camera_y, int click) {
+void record_demo_frame(int mouse_x, int mouse_y, int camera_x, int camera_y, int keys) {
     if (recorded_demo_frames() >= demo_records - 1) return;
-    recording.insert(recording.end(), {mouse_x, mouse_y, camera_x, camera_y, click == 1 ? 1 : 0});
+    recording.insert(recording.end(), {mouse_x, mouse_y, camera_x, camera_y, keys == demo_end_mark ? 0 : keys & 0xFF});
 }
 
 int recorded_demo_frames() { return static_cast<int>(recording.size() / 5); }

@@ -14,6 +14,15 @@ constexpr uint32_t demo_world_seed = 20061;
 
 enum : int { df_mouse_x = 0, df_mouse_y = 1, df_camera_x = 2, df_camera_y = 3, df_click = 4 };
 
+// Field 4 is 1 for a click. Our own recordings also keep there the keys a
+// replay needs to reach the same world (never 255, and never read by the
+// tutorial demo, which takes only the click).
+enum : int {
+    dk_click = 1, dk_escape = 2, dk_speed = 4,
+    dk_digit_shift = 3, dk_digit_mask = 15 << 3, // a tool key '1'..'8' as 1..8
+    dk_wheel_tab = 128,                          // the wheel switched the panel tab
+};
+
 extern int demo_frames[demo_records][5];
 // Rows before the first end record; all of them when the file has none.
 extern int demo_length;
@@ -33,7 +42,8 @@ bool decode_demo(const uint8_t* bytes, long size);
 
 // The recorder keeps at most demo_records - 1 frames, so the end record fits.
 void clear_demo_recording();
-void record_demo_frame(int mouse_x, int mouse_y, int camera_x, int camera_y, int click);
+// `keys` is the field-4 value: dk_click and the key bits.
+void record_demo_frame(int mouse_x, int mouse_y, int camera_x, int camera_y, int keys);
 int recorded_demo_frames();
 // Writes the recording, the end record and zero filler.
 bool save_demo_recording(const std::string& path);

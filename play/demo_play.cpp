@@ -28,7 +28,33 @@ void use_row(int row, bool with_click) {
     camera_x = demo_frames[row][df_camera_x];
     camera_y = demo_frames[row][df_camera_y];
     clamp_camera();
-    play.in.click = with_click && demo_frames[row][df_click] == 1 ? 1 : 0;
+    const int keys = demo_frames[row][df_click];
+    // The tutorial demo takes only a click; the player's own keys skip it.
+    if (!replaying) {
+        play.in.click = with_click && keys == 1 ? 1 : 0;
+        return;
+    }
+    play.in.click = with_click && (keys & dk_click) ? 1 : 0;
+    if (!with_click) return;
+    play.in.escape = (keys & dk_escape) ? 1 : 0;
+    play.in.speed_key = (keys & dk_speed) ? 1 : 0;
+    const int digit = (keys & dk_digit_mask) >> dk_digit_shift;
+    play.in.typed = digit >= 1 && digit <= 8 ? '0' + digit : 0;
+    // The wheel is replayed as one notch toward the other tab, from rest.
+    play.in.previous_wheel = 0;
+    play.in.wheel = (keys & dk_wheel_tab) ? (panel_tab == 0 ? 1 : -1) : 0;
+}
+
+// What of this frame's keys the recording keeps.
+int recorded_keys() {
+    const play_input& in = play.in;
+    int keys = in.click == 1 ? dk_click : 0;
+    if (in.escape > 0) keys |= dk_escape;
+    if (in.speed_key > 0) keys |= dk_speed;
+    if (in.typed >= '1' && in.typed <= '8') keys |= (in.typed - '0') << dk_digit_shift;
+    if ((in.wheel > in.previous_wheel && panel_tab == 0) || (in.wheel < in.previous_wheel && panel_tab == 1))
+        keys |= dk_wheel_tab;
+    return keys;
 }
 
 bool write_recording(const std::string& path) { return save_demo_recording(path); }
@@ -79,6 +105,7 @@ void demo_replay() {
         if (demo_frame >= demo_length) {
             if (replaying) {
                 replaying = false;
+                play.in.previous_wheel = play.in.wheel; // the live wheel from here on
             } else {
                 if (demo_frame > 0) use_row(demo_frame - 1, false);
                 else play.in.click = 0;
@@ -92,7 +119,7 @@ void demo_replay() {
         }
         if (demo_click_flash > 0) demo_click_flash -= 1;
     }
-    if (recording) record_demo_frame(play.in.mouse_x, play.in.mouse_y, camera_x, camera_y, play.in.click);
+    if (recording) record_demo_frame(play.in.mouse_x, play.in.mouse_y, camera_x, camera_y, recorded_keys());
 }
 
 void demo_skip() {

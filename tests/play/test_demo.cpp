@@ -163,6 +163,7 @@ map_data busy_map() {
     for (int r = 0; r < 29; ++r) map.front[2][r] = map.front[48][r] = 1;
     map.front[30][28] = 1;
     map.settings[16] = 5;
+    map.settings[2] = 2;
     map.settings[ls_beetles] = 6;
     return map;
 }
@@ -195,7 +196,13 @@ void scripted_session(int frames) {
             if (s.click) click_at(s.x, s.y);
             else inject_mouse_move(s.x, s.y);
         }
+        // Keys too: fast speed, a tab change by wheel, a tool key, the menu.
+        const int key = f == 1500 ? vk_f : f == 1800 || f == 1850 ? vk_escape : 0;
+        if (key != 0) inject_key(key, true);
+        if (f == 1600) inject_wheel(-1);
+        if (f == 1700) inject_char('3');
         ASSERT_EQ(play_frame(), exit_none) << f;
+        if (key != 0) inject_key(key, false);
     }
 }
 
@@ -213,6 +220,9 @@ TEST(PlayDemo, RecordingReplaysToTheSameWorld) {
     for (auto& col : order_layer)
         for (int v : col) arrows += v != 0;
     EXPECT_EQ(arrows, 3);
+    EXPECT_EQ(game_speed, 1);
+    EXPECT_EQ(current_tool, 2);
+    EXPECT_EQ(menu_open, 0);
 
     harness.record_demo_file.clear();
     harness.demo_file = path;
@@ -226,6 +236,8 @@ TEST(PlayDemo, RecordingReplaysToTheSameWorld) {
     EXPECT_EQ(recorded.grids, replayed.grids);
     EXPECT_EQ(recorded.creatures, replayed.creatures);
     EXPECT_EQ(recorded.stocks, replayed.stocks);
+    EXPECT_EQ(game_speed, 1);
+    EXPECT_EQ(current_tool, 2);
     harness.demo_file.clear();
     std::remove(path.c_str());
 }
