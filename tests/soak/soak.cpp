@@ -98,6 +98,9 @@ void random_input(std::mt19937& rng) {
             inject_mouse_move(std::clamp(static_cast<int>(beetles[b][b_x]) + 16 - camera_x, 0, 799),
                               std::clamp(static_cast<int>(beetles[b][b_y]) + 16 - camera_y, 0, 599));
     }
+    // With the in-game menu open, now and then one of its choices (rows of
+    // 20 pixels from y 443; the fourth, leaving the program, is left alone).
+    if (menu_open == 1 && chance(5)) inject_mouse_move(pick(20, 190), 445 + 20 * pick(0, 2) + pick(0, 15));
     if (chance(10)) {
         inject_mouse_button(1, true);
         inject_mouse_button(1, false);
