@@ -30,8 +30,9 @@ rock(41, 9, 48, 11)
 put(25, 22, 'S')
 for c, r in ((22, 22), (36, 20), (44, 17), (47, 17), (4, 19), (6, 19)): put(c, r, 'm')
 for c, r in ((29, 22), (38, 19), (43, 17), (46, 17), (11, 19), (5, 19)): put(c, r, 'i')
+air(22, 0, 28, 8)           # a shaft up to daylight over the hall
 F = ["".join(row) for row in G]
-sky = ["#" * W for r in range(H)]
+sky = ["#" * 22 + "." * 7 + "#" * 22 if r <= 8 else "#" * W for r in range(H)]
 lv = {
  'name': "Stone Stairs.",
  'notes': ["A hall at the foot of two flights of stone stairs. The eastern flight ends under a step",

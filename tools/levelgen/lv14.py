@@ -24,8 +24,9 @@ rock(26, 11, 27, 11)
 put(45, 20, 'S')
 for c, r in ((16, 12), (23, 12), (34, 12), (39, 12), (30, 20), (47, 20)): put(c, r, 'm')
 for c, r in ((21, 12), (31, 12), (36, 12), (24, 20), (43, 20)): put(c, r, 'i')
+air(43, 0, 47, 4)           # a chimney up to daylight over the cavern
 F = ["".join(row) for row in G]
-sky = ["#" * W for r in range(H)]
+sky = ["#" * 43 + "." * 5 + "#" * 3 if r <= 4 else "#" * W for r in range(H)]
 lv = {
  'name': "Larceny.",
  'notes': ["The loot lies on a high shelf in a vault. Lift the workers up the shaft beside it,",

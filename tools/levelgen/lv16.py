@@ -25,8 +25,9 @@ put(25, 20, "S")
 for c, r in ((20, 20), (30, 20), (5, 18), (10, 18), (14, 18), (40, 18), (44, 18), (47, 18)): put(c, r, 'm')
 for c, r in ((23, 20), (28, 20), (8, 18), (12, 18), (42, 18), (46, 18)): put(c, r, 'i')
 put(6, 18, 'x'); put(43, 18, 'x')
+air(22, 0, 28, 8)           # a rift up to daylight over the hall
 F = ["".join(row) for row in G]
-sky = ["#" * W for r in range(H)]
+sky = ["#" * 22 + "." * 7 + "#" * 22 if r <= 8 else "#" * W for r in range(H)]
 lv = {
  'name': "The first Battle for Mushrooms.",
  'notes': ["A native guards each of the two mushroom terraces beside the hall; a rock slide",
@@ -35,7 +36,7 @@ lv = {
               ('urgent_turn', 3), ('comands_cleaner', 4), ('beetles', 10), ('time', 275), ('survivors', 7),
               ('direction', 0), ('night', 0), ('rain', 1)],
  'front': F, 'sky': sky, 'feat': 29,
- 'decor': [(260, 420, 5), (800, 340, 3), (1330, 420, 7), (600, 560, 2), (1050, 560, 4)],
+ 'decor': [(260, 420, 5), (700, 420, 3), (1330, 420, 7), (600, 560, 2), (1050, 560, 4)],
 }
 if __name__ == "__main__":
     build(lv, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../content/levels/map16.txt"))
