@@ -48,11 +48,6 @@ int after_selection(int choice) {
 
 }  // namespace
 
-void fade_light() {
-    if (light_level > target_light) light_level -= 5;
-    if (light_level < target_light) light_level += 5;
-}
-
 void take_input_snapshot() {
     front_in.mouse_x = std::clamp(mouse_x(), 0, 799);
     front_in.mouse_y = std::clamp(mouse_y(), 0, 599);

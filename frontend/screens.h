@@ -6,9 +6,6 @@
 // Runs the game until the player quits (or the harness stops it).
 void run_screens();
 
-// Moves light_level 5 toward target_light; once per frame on every screen.
-void fade_light();
-
 // Taken at the top of every screen frame; screens read these, not the
 // input services.
 struct screen_input {

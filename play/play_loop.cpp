@@ -61,11 +61,6 @@ void recount() {
     }
 }
 
-void fade_light() {
-    if (light_level > target_light) light_level -= 5;
-    if (light_level < target_light) light_level += 5;
-}
-
 void end_mission() {
     if (mission_over == 0 && !result_fixed) {
         mission_result = compute_mission_result();

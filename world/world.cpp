@@ -114,3 +114,8 @@ void use_tool_stock(int tool) {
     if (tool_counts[tool] > 0) tool_counts[tool] -= 1;
     if (tool_counts[tool] <= 0) current_tool = no_tool;
 }
+
+void fade_light() {
+    if (light_level > target_light) light_level -= 5;
+    if (light_level < target_light) light_level += 5;
+}

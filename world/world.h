@@ -159,6 +159,9 @@ extern float shake;
 extern int demo_playing;
 extern int level_status[10];
 
+// Moves light_level 5 toward target_light; once per frame on every screen.
+void fade_light();
+
 // Clears every table above to its zero state (start-up and tests).
 void reset_world_tables();
 

@@ -99,9 +99,10 @@ TEST_F(FrontendFlow, PlayOptionStartsCountingInTheLevel) {
 }
 
 TEST_F(FrontendFlow, PlayedLevelGoesOnToResultsThenSelection) {
-    // In-game menu, Abort Current Mission, then OK on the results.
+    // In-game menu, Abort Current Mission, then OK on the results. Off the
+    // tutorial planet no lesson page can take the Escape.
     const run_result r = run("200 key 27\n220 click 100 450\n400 click 399 514\n",
-                             "--play 0 0 --frames 700 --dump-at 300:" +
+                             "--play 1 0 --frames 700 --dump-at 300:" +
                                  (folder / "a.json").string() + " --dump " +
                                  (folder / "b.json").string());
     ASSERT_EQ(r.status, 0);
