@@ -22,8 +22,9 @@ put(14, 18, 'S')
 for c, r in ((3, 18), (8, 18), (28, 17), (40, 17), (46, 17)): put(c, r, 'm')
 for c, r in ((6, 18), (11, 18), (31, 17), (44, 17), (48, 17)): put(c, r, 'i')
 put(37, 17, 'x')
+air(11, 0, 16, 8)           # a rain-washed chimney over the hall
 F = ["".join(row) for row in G]
-sky = ["#" * W for r in range(H)]
+sky = ["#" * 11 + "." * 6 + "#" * 34 if r <= 8 else "#" * W for r in range(H)]
 lv = {
  'name': "The Strange Native.",
  'notes': ["A creature that kills with a touch walks the gallery one step above the hall, where",
