@@ -1,0 +1,39 @@
+# Solution of "Mossy Platforms" (map50).
+import sys
+class Sol:
+    """Writes a harness input script; frames must rise, two frames after a tool pick."""
+    def __init__(self, title):
+        self.lines = ["# " + t for t in title.split("\n")]
+        self.last = 0
+    def note(self, text): self.lines.append("# " + text)
+    def _at(self, f, gap=1):
+        assert f >= self.last + gap, (f, self.last)
+        self.last = f
+    def tool(self, f, t): self._at(f); self.lines.append(f"{f} tool {t}"); self.last = f + 1
+    def cell(self, f, c, r): self._at(f, 2); self.lines.append(f"{f} cell {c} {r}")
+    def beetle(self, f, b): self._at(f, 2); self.lines.append(f"{f} beetle {b}")
+    def write(self, path): open(path, "w").write("\n".join(self.lines) + "\n")
+
+T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 990   # the frame the first beetle falls out
+
+T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 900   # the frame the first beetle falls out
+TA, TE, TB = [int(v) for v in sys.argv[3:6]] if len(sys.argv) > 5 else [T0 + 600, T0 + 2500, T0 + 4000]
+s = Sol("Mossy Platforms: a builder glides off the platform's east end on Dence Balls, sets\nshock-absorbers under both ends and an elevator back up; two arrows keep the colony on the platform.")
+s.note("Plans first: shock-absorbers under the east end and the west end of the platform,")
+s.tool(400, 5)
+f = 410
+for c in (42, 43, 44, 5, 6, 7):
+    s.cell(f, c, 19); f += 10
+s.note("and an arrow at the platform's west end.")
+s.tool(f, 16); s.cell(f + 10, 10, 10)
+s.note("The first beetle becomes the builder as it lands, and gets Dence Balls once it walks.")
+s.tool(T0 + 10, 12); s.beetle(T0 + 35, 0)
+s.tool(T0 + 130, 19); s.beetle(T0 + 170, 0)
+s.note("When it has passed, an arrow at the platform's east end keeps the laborers up there.")
+s.tool(TA - 20, 16); s.cell(TA, 38, 10)
+s.note("The builder is away at the western shock-absorbers: the elevator from the floor up to the platform.")
+s.tool(TE, 1); s.cell(TE + 20, 41, 18); s.cell(TE + 30, 41, 11)
+s.note("Everything stands: the arrows go, and the builder goes back to carrying.")
+s.tool(TB, 23); s.cell(TB + 20, 38, 10); s.cell(TB + 30, 10, 10)
+s.tool(TB + 50, 15); s.beetle(TB + 70, 0)
+s.write(sys.argv[1] if len(sys.argv) > 1 else "/work/main/content/solutions/map50.script")
