@@ -29,7 +29,7 @@ lv = {
  'name': "The Strange Native.",
  'notes': ["A creature that kills with a touch walks the gallery one step above the hall, where",
            "most of the harvest lies. Only an armoured beetle can face it."],
- 'settings': [('to_builder', 1), ('to_armoured', 2), ('to_medic', 1), ('navigation', 3), ('urgent_turn', 3),
+ 'settings': [('to_builder', 1), ('to_armoured', 3), ('to_medic', 1), ('navigation', 3), ('urgent_turn', 3),
               ('comands_cleaner', 2), ('beetles', 8), ('time', 265), ('survivors', 6), ('direction', 0),
               ('night', 1), ('rain', 1)],
  'front': F, 'sky': sky, 'feat': 13,

@@ -33,7 +33,7 @@ lv = {
  'notes': ["A native guards each of the two mushroom terraces beside the hall; a rock slide",
            "closes the way to the eastern one. Armour two beetles and blast the slide."],
  'settings': [('dynamite', 2), ('boring', 2), ('to_builder', 2), ('to_armoured', 7), ('navigation', 5),
-              ('urgent_turn', 3), ('comands_cleaner', 4), ('beetles', 10), ('time', 275), ('survivors', 7),
+              ('urgent_turn', 4), ('comands_cleaner', 5), ('beetles', 10), ('time', 275), ('survivors', 7),
               ('direction', 0), ('night', 0), ('rain', 1)],
  'front': F, 'sky': sky, 'feat': 29,
  'decor': [(260, 420, 5), (700, 420, 3), (1330, 420, 7), (600, 560, 2), (1050, 560, 4)],
