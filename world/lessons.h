@@ -120,13 +120,15 @@ inline const char* const lesson_page_4[] = {
 };
 
 inline const char* const lesson_page_5[] = {
-    "The resources lie on a high ledge.",
+    "The harvest lies in a pit below the landing ledge.",
+    "The way down is easy, but the walls are too high",
+    "for a beetle to climb back up.",
     " ",
     "A Gravitation Elevator lifts beetles upward.",
-    "Click its bottom cell on the ground, then its",
-    "top cell on the ledge above. A builder builds",
-    "the shaft, and beetles walking into its base",
-    "ride up and step off at the top.",
+    "Click its bottom cell on the ground, then its top",
+    "cell two or more cells higher. A builder builds",
+    "the foot, and beetles walking onto it ride up and",
+    "step off at the top.",
     " ",
     "Your objective: ",
     "Gather all of the level resources and deliver them up to",
@@ -134,8 +136,6 @@ inline const char* const lesson_page_5[] = {
     " ",
     "Navigation arrows near the base help your",
     "beetles find the elevator.",
-    " ",
-    " ",
     "#",
     nullptr,
 };
