@@ -49,6 +49,44 @@ bool png_chunks_fit(const std::vector<uint8_t>& bytes) {
     return false;
 }
 
+// TGA has no signature; its header's size must be sane and fit the data
+// (a run-length packet holds at most 128 pixels), so a few damaged bytes
+// cannot ask the decoder for gigabytes.
+bool tga_plausible(const std::vector<uint8_t>& bytes) {
+    if (bytes.size() < 18) return false;
+    const int type = bytes[2], bits = bytes[16];
+    const long long w = bytes[12] | (bytes[13] << 8), h = bytes[14] | (bytes[15] << 8);
+    const long long data = static_cast<long long>(bytes.size()) - 18 - bytes[0];
+    if (!sane_size(w, h, 1) || data <= 0 || bits == 0) return false;
+    if (type >= 1 && type <= 3) return w * h * ((bits + 7) / 8) <= data;
+    if (type >= 9 && type <= 11) return w * h <= data * 128;
+    return false;
+}
+
+// The frame size from a JPEG's start-of-frame segment, which must be sane
+// before the decoder allocates the picture.
+bool jpeg_size_sane(const std::vector<uint8_t>& bytes) {
+    size_t at = 2;
+    while (at + 4 <= bytes.size() && bytes[at] == 0xFF) {
+        const int marker = bytes[at + 1];
+        if (marker == 0xFF) { // fill byte
+            ++at;
+            continue;
+        }
+        const size_t length = (static_cast<size_t>(bytes[at + 2]) << 8) | bytes[at + 3];
+        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
+                           marker != 0xCC;
+        if (frame) {
+            if (at + 9 > bytes.size()) return false;
+            const long long h = (bytes[at + 5] << 8) | bytes[at + 6], w = (bytes[at + 7] << 8) | bytes[at + 8];
+            return sane_size(w, h, 1);
+        }
+        if (length < 2) return false;
+        at += 2 + length;
+    }
+    return false;
+}
+
 // Decodes PNG, JPEG or TGA data, recognised by content. Without `pixels`
 // only the size is wanted.
 bool decode_picture(const std::vector<uint8_t>& bytes, int& w, int& h, std::vector<uint32_t>* pixels) {
@@ -63,11 +101,13 @@ bool decode_picture(const std::vector<uint8_t>& bytes, int& w, int& h, std::vect
     if (IMG_isPNG(rw)) {
         // A header that claims a huge picture is refused before the decoder allocates it.
         if (png_size(bytes, header_w, header_h) && png_chunks_fit(bytes)) s = IMG_LoadPNG_RW(rw);
-    } else if (IMG_isJPG(rw)) s = IMG_LoadJPG_RW(rw);
+    } else if (IMG_isJPG(rw)) {
+        if (jpeg_size_sane(bytes)) s = IMG_LoadJPG_RW(rw);
+    }
     if (!s) {
         // TGA has no signature, so it is the last guess.
         SDL_RWseek(rw, 0, RW_SEEK_SET);
-        s = IMG_LoadTyped_RW(rw, 0, "TGA");
+        if (tga_plausible(bytes)) s = IMG_LoadTyped_RW(rw, 0, "TGA");
     }
     SDL_RWclose(rw);
     if (!s) return false;
