@@ -156,8 +156,8 @@ inline const char* const lesson_page_6[] = {
     "Gather all of the level resources and deliver them up to",
     "the Flying Saucer.",
     " ",
+    "An elevator brings your beetles back up.",
     "Good luck, commander!",
-    " ",
     "#",
     nullptr,
 };
