@@ -73,7 +73,7 @@ inline const char* const lesson_page_2[] = {
 
 inline const char* const lesson_page_3[] = {
     "A deep precipice splits this cave in two. The",
-    "mushrooms wait on the far side.",
+    "mushrooms and maggots wait on the far side.",
     " ",
     "Only a builder beetle can build. Open the",
     "orders tab, pick Transform to Build Master and",
@@ -92,9 +92,9 @@ inline const char* const lesson_page_3[] = {
     "Your objective:",
     "Build a bridge over the precipice.",
     " ",
-    "Then lead your laborers over the bridge and",
-    "bring the mushrooms home.",
-    " ",
+    "An arrow behind the builder keeps the laborers",
+    "from the edge; take it away with the Comands",
+    "Cleaner once the bridge stands.",
     "#",
     nullptr,
 };
