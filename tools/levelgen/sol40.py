@@ -14,7 +14,8 @@ class Sol:
     def beetle(self, f, b): self._at(f, 2); self.lines.append(f"{f} beetle {b}")
     def write(self, path): open(path, "w").write("\n".join(self.lines) + "\n")
 
-T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 990   # the frame the first beetle falls out
+T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 932   # the frame the first beetle falls out
+TA = int(sys.argv[3]) if len(sys.argv) > 3 else T0 + 970   # the laborers' arrow
 s = Sol("Warrior - is Dynamite!: two armoured beetles clear the eastern shelf, a builder blasts the western wall.")
 s.note("A dynamite plan two cells before the western wall.")
 s.tool(400, 4); s.cell(410, 12, 12)
@@ -24,7 +25,7 @@ s.note("The third becomes the builder and turns back west to the dynamite.")
 s.tool(T0 + 200, 12); s.beetle(T0 + 220, 2)
 s.tool(T0 + 320, 17); s.beetle(T0 + 340, 2)
 s.note("Behind the armoured pair, an arrow keeps the laborers off the shelf...")
-s.tool(T0 + 900, 16); s.cell(T0 + 970, 38, 12)
+s.tool(TA - 70, 16); s.cell(TA, 38, 12)
 s.note("...and a second one, flipped, keeps the armoured pair on it until the creature is dead.")
 s.cell(T0 + 1190, 41, 11); s.cell(T0 + 1200, 41, 11)
 s.note("The shelf is safe: both arrows go.")

@@ -14,10 +14,9 @@ class Sol:
     def beetle(self, f, b): self._at(f, 2); self.lines.append(f"{f} beetle {b}")
     def write(self, path): open(path, "w").write("\n".join(self.lines) + "\n")
 
-T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 990   # the frame the first beetle falls out
 
-T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 990   # the frame the first beetle falls out
-TA = int(sys.argv[3]) if len(sys.argv) > 3 else T0 + 590
+T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 873   # the frame the first beetle falls out
+TA = int(sys.argv[3]) if len(sys.argv) > 3 else T0 + 620
 s = Sol("Free for All!: one builder bores east, bridges the creature's pit, then sets\nthe shock-absorbers and the elevator to the western terrace.")
 s.note("Plans first: two cells of boring in the eastern wall, a bridge of three over the pit,")
 s.tool(400, 2); s.cell(410, 38, 19); s.cell(420, 39, 19)

@@ -14,10 +14,9 @@ class Sol:
     def beetle(self, f, b): self._at(f, 2); self.lines.append(f"{f} beetle {b}")
     def write(self, path): open(path, "w").write("\n".join(self.lines) + "\n")
 
-T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 990   # the frame the first beetle falls out
 
 T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 932   # the frame the first beetle falls out
-TA = int(sys.argv[3]) if len(sys.argv) > 3 else T0 + 240
+TA = int(sys.argv[3]) if len(sys.argv) > 3 else T0 + 243
 TB = int(sys.argv[4]) if len(sys.argv) > 4 else T0 + 3400
 s = Sol("Islands: one builder bridges the four gaps eastwards and bores through the trunk,\nwhile an arrow keeps the colony on the landing shelf.")
 s.note("Bridge plans over every gap and two cells of boring through the trunk.")

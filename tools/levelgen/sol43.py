@@ -14,11 +14,10 @@ class Sol:
     def beetle(self, f, b): self._at(f, 2); self.lines.append(f"{f} beetle {b}")
     def write(self, path): open(path, "w").write("\n".join(self.lines) + "\n")
 
-T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 990   # the frame the first beetle falls out
 
 T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 870   # the frame the first beetle falls out
-TA = int(sys.argv[3]) if len(sys.argv) > 3 else T0 + 400
-TB = int(sys.argv[4]) if len(sys.argv) > 4 else T0 + 3000
+TA = int(sys.argv[3]) if len(sys.argv) > 3 else T0 + 607
+TB = int(sys.argv[4]) if len(sys.argv) > 4 else T0 + 3130
 s = Sol("OOHH!: a builder glides down from the plateau on Dence Balls, sets shock-absorbers\nand an elevator, and blasts the wall of the far room; an arrow holds the colony back meanwhile.")
 s.note("Plans first: three shock-absorbers where the colony will land")
 s.tool(400, 5); s.cell(410, 22, 20); s.cell(420, 23, 20); s.cell(430, 24, 20)

@@ -15,7 +15,7 @@ class Sol:
     def write(self, path): open(path, "w").write("\n".join(self.lines) + "\n")
 
 T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 873   # the frame the first beetle falls out
-TA, TD2, TB = [int(v) for v in sys.argv[3:6]] if len(sys.argv) > 5 else [T0 + 560, T0 + 2400, T0 + 4200]
+TA, TD2, TB = [int(v) for v in sys.argv[3:6]] if len(sys.argv) > 5 else [T0 + 520, T0 + 1727, T0 + 4150]
 s = Sol("Zig-zag Dungeons: a builder on Dence Balls bores through the upper floor in the west and\nthe middle floor in the east, gliding down each hole, and sets shock-absorbers under both\nand the elevator in the eastern shaft; two arrows hold the colony in the upper gallery meanwhile.")
 s.note("Plans first: a hole in the upper floor (west) and in the middle floor (east),")
 s.tool(400, 2); s.cell(410, 10, 7); s.cell(420, 40, 12)

@@ -14,10 +14,9 @@ class Sol:
     def beetle(self, f, b): self._at(f, 2); self.lines.append(f"{f} beetle {b}")
     def write(self, path): open(path, "w").write("\n".join(self.lines) + "\n")
 
-T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 990   # the frame the first beetle falls out
 
-T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 900   # the frame the first beetle falls out
-TA, TE, TB = [int(v) for v in sys.argv[3:6]] if len(sys.argv) > 5 else [T0 + 600, T0 + 2500, T0 + 4000]
+T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 935   # the frame the first beetle falls out
+TA, TE, TB = [int(v) for v in sys.argv[3:6]] if len(sys.argv) > 5 else [T0 + 735, T0 + 2665, T0 + 6065]
 s = Sol("Mossy Platforms: a builder glides off the platform's east end on Dence Balls, sets\nshock-absorbers under both ends and an elevator back up; two arrows keep the colony on the platform.")
 s.note("Plans first: shock-absorbers under the east end and the west end of the platform,")
 s.tool(400, 5)

@@ -14,10 +14,9 @@ class Sol:
     def beetle(self, f, b): self._at(f, 2); self.lines.append(f"{f} beetle {b}")
     def write(self, path): open(path, "w").write("\n".join(self.lines) + "\n")
 
-T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 990   # the frame the first beetle falls out
 
 T0 = int(sys.argv[2]) if len(sys.argv) > 2 else 873   # the frame the first beetle falls out
-TA, TB = [int(v) for v in sys.argv[3:5]] if len(sys.argv) > 4 else [T0 + 600, T0 + 2500]
+TA, TB = [int(v) for v in sys.argv[3:5]] if len(sys.argv) > 4 else [T0 + 642, T0 + 1827]
 s = Sol("Free for All! (Fragilma): one builder bores west into the old store and bridges the creature's\npit behind an arrow, then sets the shock-absorbers under the terrace's end and the elevator up to it.")
 s.note("Plans first: two cells of boring in the store's wall, a bridge of three over the pit,")
 s.tool(400, 2); s.cell(410, 12, 19); s.cell(420, 11, 19)
