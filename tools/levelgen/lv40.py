@@ -16,6 +16,8 @@ carve(9, 10, 5, 12, '#')      # the wall itself: two cells thick
 carve(16, 17, 12, 12, '#')    # low humps keep the hall's insects away from the blast
 carve(24, 25, 12, 12, '#')    # and from the landing place
 carve(40, 48, 12, 12, '#')    # the eastern shelf, one step up
+carve(6, 44, 19, 25)           # an old flooded grotto deep under the hall, out of reach
+carve(12, 20, 26, 27); carve(30, 40, 18, 18); carve(9, 14, 18, 18)
 put(1, 12, "mimimimi")         # store room
 put(11, 12, "m.m.m"); put(21, 12, "S"); put(26, 12, "imimi.imimiiim")
 put(41, 11, "mi.x..mi")

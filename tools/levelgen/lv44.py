@@ -15,6 +15,8 @@ carve(10, 47, 3, 6)            # upper gallery, floor under row 6; col 47 is the
 carve(47, 47, 7, 15)           # the shaft down to the lower gallery
 carve(2, 40, 9, 11)            # middle gallery, floor under row 11
 carve(38, 47, 14, 16)          # lower gallery, floor under row 16
+carve(4, 34, 19, 25)           # a sealed grotto under the galleries, out of reach
+carve(10, 20, 26, 27); carve(24, 30, 18, 18)
 carve(8, 12, 14, 14, '#')      # thicker rock under the middle gallery's shock-absorbers
 carve(44, 45, 16, 16, '#')     # a hump keeps the lower gallery's mushrooms apart from the elevator
 carve(17, 18, 6, 6, '#'); carve(22, 23, 6, 6, '#')   # humps keep the upper insects off the landing place
