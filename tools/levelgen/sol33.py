@@ -1,0 +1,12 @@
+from scriptgen import S
+s = S("Snowy Spikes: the builder bridges the crevasse east of the saucer while an arrow holds the\nothers back, then bores the spikes: one foot cell for a spike two high, both for the tall one.")
+s.note("Plans first: three bridge segments, then boring at the feet of the spikes.")
+s.tool(460, 0); s.cell(490, 31, 13); s.cell(520, 32, 13); s.cell(550, 33, 13)
+s.tool(560, 2); s.cell(590, 37, 12); s.cell(620, 43, 12); s.cell(650, 44, 12); s.cell(680, 15, 12)
+s.note("The first beetle becomes the builder as soon as it has landed.")
+s.tool(960, 12); s.beetle(1000, 0, 720, 400)
+s.note("Once the builder is at the crevasse, an arrow keeps the others back.")
+s.tool(1300, 16); s.cell(1350, 29, 12)
+s.note("The bridge stands: let everyone across.")
+s.tool(2040, 23); s.cell(2080, 29, 12)
+s.write("/work/main/content/solutions/map33.script")
