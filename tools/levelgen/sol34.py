@@ -1,0 +1,12 @@
+from scriptgen import S
+s = S("Place Explosives on the Bridge!: the builder bridges the crevasse while an arrow holds the\nothers back, then sets a charge right against the ice wall beyond, clear of the bridge.")
+s.note("Plans first: three bridge segments, and the charge against the wall, two cells clear of the bridge.")
+s.tool(460, 0); s.cell(490, 31, 13); s.cell(520, 32, 13); s.cell(550, 33, 13)
+s.tool(560, 4); s.cell(590, 37, 12)
+s.note("The first beetle becomes the builder as soon as it has landed.")
+s.tool(960, 12); s.beetle(1000, 0, 720, 400)
+s.note("Once the builder is at the crevasse, an arrow keeps the others back.")
+s.tool(1300, 16); s.cell(1350, 29, 12)
+s.note("The bridge stands: let everyone across.")
+s.tool(2040, 23); s.cell(2080, 29, 12)
+s.write("/work/main/content/solutions/map34.script")
