@@ -312,12 +312,15 @@ int run_level() {
         level_was_played = true;
         demo_level_start(first_start);
         first_start = false;
+        const bool lesson_demo = demo_playing == 1;
         start_play_state();
         start_level_sounds();
         harness_start_counting();
         int exit = exit_none;
         while (exit == exit_none) exit = play_frame();
-        harness_event(event_mission_end);
+        // The lesson demo handing over to the real level is no mission end:
+        // the player's mission is the one that follows.
+        if (!(lesson_demo && exit == exit_restart)) harness_event(event_mission_end);
         if (exit != exit_restart) return exit;
     }
 }
