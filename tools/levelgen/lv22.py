@@ -28,6 +28,14 @@ for c in (6, 13, 28, 34, 36): F[13][c] = 'i'
 F = ["".join(r) for r in F]
 sky = [row([(1, 49, '.')])]*13 + ["#"*W]*18
 scen = [(5,13,120),(14,13,123),(19,13,121),(24,13,121),(27,13,120),(38,13,122),(31,11,121),(10,12,116),(10,13,118)]
+# a sealed grotto deep in the rock, out of reach
+F = [list(r) for r in F]
+for (c0, c1, r0, r1) in [(4, 16, 18, 23), (6, 12, 24, 25), (26, 44, 17, 22), (30, 40, 23, 24)]:
+    for r in range(r0, r1+1):
+        for c in range(c0, c1+1): F[r][c] = '.'
+F = ["".join(r) for r in F]
+scen += [(8, 25, 127), (14, 23, 124), (33, 24, 122), (42, 22, 124)]
+
 lv = {
  'name': "No Autopilot!",
  'notes': ["A crevasse cuts the snow field east of the saucer and there are no", "arrows to hold the colony back: turn each beetle by hand until the", "bridge stands."],

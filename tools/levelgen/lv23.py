@@ -26,6 +26,14 @@ for c in (5, 9, 35, 38, 42): F[13][c] = 'i'
 F = ["".join(r) for r in F]
 sky = ["#"*W]*31
 scen = [(15,13,122),(17,12,125),(23,13,120),(24,13,123),(6,12,125),(29,13,127),(40,12,125),(37,13,124),(10,13,121)]
+# a sealed grotto deep in the rock, out of reach
+F = [list(r) for r in F]
+for (c0, c1, r0, r1) in [(4, 44, 19, 24), (10, 36, 25, 26), (20, 30, 18, 18)]:
+    for r in range(r0, r1+1):
+        for c in range(c0, c1+1): F[r][c] = '.'
+F = ["".join(r) for r in F]
+scen += [(8, 24, 122), (18, 26, 127), (30, 26, 124), (40, 24, 124)]
+
 lv = {
  'name': "Dynamite if a Head!",
  'notes': ["Walls of ice two cells thick close the hall on both sides. A charge set", "right against a wall blows a way through; one a cell further off only dents", "it. East of the east wall a plug of ice three cells thick must be bored."],

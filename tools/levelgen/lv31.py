@@ -24,6 +24,14 @@ for c in (9, 14, 34, 37, 47): F[12][c] = 'i'
 F = ["".join(r) for r in F]
 sky = [row([(19, 31, '.')])]*7 + ["#"*W]*24
 scen = [(10,12,125),(15,11,125),(21,12,122),(29,12,120),(34,12,127),(40,11,125),(45,12,124),(24,9,121),(26,9,121)]
+# a sealed grotto deep in the rock, out of reach
+F = [list(r) for r in F]
+for (c0, c1, r0, r1) in [(6, 46, 17, 23), (12, 38, 24, 25), (20, 30, 16, 16)]:
+    for r in range(r0, r1+1):
+        for c in range(c0, c1+1): F[r][c] = '.'
+F = ["".join(r) for r in F]
+scen += [(9, 23, 124), (22, 25, 127), (34, 25, 122), (44, 23, 124)]
+
 lv = {
  'name': "Incoming in to Hive",
  'notes': ["The saucer sets down in the open heart of an ice hive. Walls of rock", "two cells thick close its cells on either side: bore through some and", "blast the last one with a charge set right against it."],

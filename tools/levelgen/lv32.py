@@ -26,6 +26,14 @@ for (c, r) in ((25, 22), (32, 18), (27, 14), (21, 16), (13, 20)): F[r][c] = 'i'
 F = ["".join(r) for r in F]
 sky = ["#"*W]*31
 scen = [(5,22,122),(9,22,120),(13,20,125),(20,16,125),(26,18,118),(26,17,116),(22,22,121),(27,22,127),(24,14,124),(33,22,122)]
+# a sealed grotto deep in the rock, out of reach
+F = [list(r) for r in F]
+for (c0, c1, r0, r1) in [(5, 33, 25, 27), (10, 26, 28, 28), (30, 46, 3, 8), (34, 42, 9, 9)]:
+    for r in range(r0, r1+1):
+        for c in range(c0, c1+1): F[r][c] = '.'
+F = ["".join(r) for r in F]
+scen += [(8, 27, 124), (20, 28, 127), (38, 9, 122), (44, 8, 124)]
+
 lv = {
  'name': "Circularity Tower",
  'notes': ["Three storeys of an ice tower. An old gravitation elevator still runs from", "the second storey to the third; build the one from the ground floor. From the", "top the beetles come down again over ledges two cells high, round past the saucer."],
