@@ -26,8 +26,12 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:log_path=$reports/ubsan
 runner=()
 command -v xvfb-run >/dev/null && runner=(xvfb-run -a -s "-screen 0 1024x768x24")
 log="$build/sanitize.log"
-"${runner[@]}" ctest --test-dir "$build" --output-on-failure -j"$jobs" --timeout 900 "$@" > "$log" 2>&1
+"${runner[@]}" ctest --test-dir "$build" --output-on-failure -j"$jobs" --timeout 900 -E '^RuntimeWindow\.' "$@" > "$log" 2>&1
 status=$?
+# The real window loads the GL driver, which leaks from a library it unloads
+# again (frames that cannot be named or suppressed): leaks are not looked for there.
+ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" "${runner[@]}" ctest --test-dir "$build" --output-on-failure \
+  --timeout 900 -R '^RuntimeWindow\.' "$@" >> "$log" 2>&1 || status=1
 tail -25 "$log"
 if [ -n "$(ls -A "$reports")" ]; then
   echo "sanitize.sh: sanitizer reports in $reports:" >&2
