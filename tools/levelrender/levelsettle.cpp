@@ -38,7 +38,13 @@ int main(int argc, char** argv) {
     for (const auto& cell : lost)
         std::fprintf(stderr, "%s: rock at column %d, row %d crumbles\n", in_path.c_str(), cell.col, cell.row);
     if (!lost.empty() && !force) return 1;
+    const std::string settled = settled_level_text(text.str(), map);
+    if (settled.empty()) {
+        std::fprintf(stderr, "%s: its [legend] uses characters levelsettle writes (a-r, 1-4, ( ) { } < > L J u v); rename them\n",
+                     in_path.c_str());
+        return 1;
+    }
     std::ofstream out(out_path);
-    out << settled_level_text(text.str(), map);
+    out << settled;
     return out ? 0 : 1;
 }

@@ -7,9 +7,12 @@
 
 namespace {
 
-// Edge tiles by code (17..30); interior rock (1..16) is written as '#'.
+// Settled rock by code: the interior texture (1..16) and the edge tiles
+// (17..30), each with a character of its own so the level reads back exactly.
 struct edge_char { int code; char ch; };
 constexpr edge_char edge_chars[] = {
+    {1, 'a'}, {2, 'b'}, {3, 'c'}, {4, 'd'}, {5, 'e'}, {6, 'f'}, {7, 'g'}, {8, 'h'},
+    {9, 'j'}, {10, 'k'}, {11, 'l'}, {12, 'n'}, {13, 'o'}, {14, 'p'}, {15, 'q'}, {16, 'r'},
     {17, '1'}, {18, '2'}, {19, '3'}, {20, '4'}, {21, '('}, {22, ')'}, {23, '{'}, {24, '}'},
     {25, '<'}, {26, '>'}, {27, 'L'}, {28, 'J'}, {29, 'u'}, {30, 'v'},
 };
@@ -30,7 +33,6 @@ char grid_char(int code) {
     case 67: return 'x';
     default: break;
     }
-    if (code >= 1 && code <= 16) return '#';
     for (const auto& e : edge_chars)
         if (e.code == code) return e.ch;
     return '?';
@@ -73,8 +75,13 @@ std::string settled_level_text(const std::string& text, const map_data& map) {
         while (std::getline(in, line)) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
             if (!line.empty() && line[0] == '[') section = line.substr(1, line.find(']') - 1);
-            else if (section == "legend" && !line.empty() && line[0] != '#' && !is_legend_line_of_ours(line))
+            else if (section == "legend" && !line.empty() && line[0] != '#' && !is_legend_line_of_ours(line)) {
+                // A designer's character that clashes with ours would change
+                // meaning on the way back: leave such a level untouched.
+                for (const auto& e : edge_chars)
+                    if (line[0] == e.ch) return "";
                 own_legend.push_back(line);
+            }
             lines.push_back(line);
         }
     }

@@ -15,6 +15,6 @@ struct crumbled_cell { int col, row; };
 std::vector<crumbled_cell> settle_map(map_data& map);
 
 // The level text with its [front] rows rewritten from the map and a [legend]
-// for the edge tiles; every other line is kept as written. Rock inside the
-// mass stays '#', so the rows remain readable.
+// for the settled rock (interior texture and edges); every other line is kept
+// as written. Empty when the designer's legend uses one of its characters.
 std::string settled_level_text(const std::string& text, const map_data& map);

@@ -69,7 +69,8 @@ TEST(levelsettle, text_keeps_its_other_lines_and_settles_once) {
     map_data reread;
     ASSERT_TRUE(parse_level_text(once, reread, error)) << error;
     EXPECT_EQ(reread.front[0][9], 17);  // the field's edge counts as rock
-    EXPECT_EQ(reread.front[20][15], 31);  // interior rock stays plain
+    // Interior rock keeps the texture the game gives it, not plain rock.
+    EXPECT_EQ(reread.front[20][15], (15 % 4) * 4 + (20 % 4) + 1);
     map_data resettled = reread;
     EXPECT_TRUE(settle_map(resettled).empty());
     EXPECT_EQ(std::memcmp(resettled.front, map.front, sizeof map.front), 0);
@@ -78,10 +79,20 @@ TEST(levelsettle, text_keeps_its_other_lines_and_settles_once) {
     EXPECT_EQ(reread.settings[24], 3);
     EXPECT_EQ(reread.front[4][8], 64);
 
-    // Interior rock is written as plain rock; running again changes nothing.
+    // Running again changes nothing.
     map_data again = reread;
     settle_map(again);
     EXPECT_EQ(settled_level_text(once, again), once);
+
+    // A designer's legend character that levelsettle also writes is refused
+    // rather than given a second meaning.
+    std::string clashing = text;
+    clashing.replace(clashing.find("w = 100"), 7, "a = 100");
+    clashing.replace(clashing.find(std::string(10, 'w')), 10, std::string(10, 'a'));
+    map_data clash_map;
+    ASSERT_TRUE(parse_level_text(clashing, clash_map, error)) << error;
+    settle_map(clash_map);
+    EXPECT_EQ(settled_level_text(clashing, clash_map), "");
 }
 
 TEST(levelrender_picture, rock_and_markers_show_where_they_are) {
