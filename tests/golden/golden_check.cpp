@@ -56,7 +56,7 @@ const shot_case cases[] = {
     {"options", -1, 0, "250 move 560 470\n260 click 560 470\n", 340, false},
     {"selection", -1, 0, "250 move 248 414\n260 click 248 414\n280 move 504 394\n290 click 504 394\n", 480,
      false},
-    {"results", 0, 0, "@map00", 2050, false},
+    {"results", 0, 1, "@map01", 4625, false},
 };
 
 struct image {
