@@ -2,9 +2,9 @@
 # field east of the saucer; until a bridge spans it every beetle that walks
 # east has to be turned by hand.
 W = 51
-def row(spec, fill='#'):
+def row(runs, fill='#'):
     r = [fill]*W
-    for (a, b, ch) in spec:
+    for (a, b, ch) in runs:
         for c in range(a, b+1): r[c] = ch
     return "".join(r)
 F = ["#"*W]                                         # 0

@@ -2,9 +2,9 @@
 # set right against a wall blows a way through it; one set a cell further off
 # only dents it. Beyond the east wall a plug of ice must be bored.
 W = 51
-def row(spec, fill='#'):
+def row(runs, fill='#'):
     r = [fill]*W
-    for (a, b, ch) in spec:
+    for (a, b, ch) in runs:
         for c in range(a, b+1): r[c] = ch
     return "".join(r)
 F = ["#"*W]*4                                                   # 0-3

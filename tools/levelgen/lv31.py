@@ -2,9 +2,9 @@
 # Walls of rock two cells thick close the hive's cells on either side: bore
 # through some, blast the last one (a charge right against it).
 W = 51
-def row(spec, fill='#'):
+def row(runs, fill='#'):
     r = [fill]*W
-    for (a, b, ch) in spec:
+    for (a, b, ch) in runs:
         for c in range(a, b+1): r[c] = ch
     return "".join(r)
 F = [row([(20, 30, '.')])]                                      # 0 the hive's mouth
