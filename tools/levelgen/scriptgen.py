@@ -40,3 +40,20 @@ class S:
         self._at(f); self.lines.append(f"{f} beetle {b}")
     def write(self, path):
         open(path, "w").write("\n".join(self.lines) + "\n")
+
+
+# The plain writer, for levels made after the scripted camera events learnt to
+# aim by themselves: frames must rise, two frames after a tool pick.
+class Sol:
+    """Writes a harness input script; frames must rise, two frames after a tool pick."""
+    def __init__(self, title):
+        self.lines = ["# " + t for t in title.split("\n")]
+        self.last = 0
+    def note(self, text): self.lines.append("# " + text)
+    def _at(self, f, gap=1):
+        assert f >= self.last + gap, (f, self.last)
+        self.last = f
+    def tool(self, f, t): self._at(f); self.lines.append(f"{f} tool {t}"); self.last = f + 1
+    def cell(self, f, c, r): self._at(f, 2); self.lines.append(f"{f} cell {c} {r}")
+    def beetle(self, f, b): self._at(f, 2); self.lines.append(f"{f} beetle {b}")
+    def write(self, path): open(path, "w").write("\n".join(self.lines) + "\n")
