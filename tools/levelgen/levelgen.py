@@ -131,3 +131,15 @@ def build(lv, path):
     ms = sum(ch == 'm' for line in rows for ch in line)
     ins = sum(ch == 'i' for line in rows for ch in line)
     print(os.path.basename(path), "m", ms, "i", ins, "items", items)
+
+
+def grid_tools(G):
+    """Drawing helpers on a design grid G[row][col]: air, put, rock."""
+    def air(c0, r0, c1, r1):
+        for r in range(r0, r1 + 1):
+            for c in range(c0, c1 + 1): G[r][c] = '.'
+    def put(c, r, ch): G[r][c] = ch
+    def rock(c0, r0, c1, r1):
+        for r in range(r0, r1 + 1):
+            for c in range(c0, c1 + 1): G[r][c] = '#'
+    return air, put, rock

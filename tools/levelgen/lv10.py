@@ -2,13 +2,10 @@
 # a ravine cuts the tunnel that leads in. Bridge it.
 import os, sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from levelgen import build, W, H
+from levelgen import build, grid_tools, W, H
 
 G = [['#'] * W for _ in range(H)]
-def air(c0, r0, c1, r1):
-    for r in range(r0, r1 + 1):
-        for c in range(c0, c1 + 1): G[r][c] = '.'
-def put(c, r, ch): G[r][c] = ch
+air, put, rock = grid_tools(G)
 
 air(4, 0, 17, 6)        # the cave mouth, open to the sky
 air(2, 7, 21, 16)       # the entrance hall

@@ -3,16 +3,10 @@
 # landing is walled off (bore through).
 import os, sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from levelgen import build, W, H
+from levelgen import build, grid_tools, W, H
 
 G = [['#'] * W for _ in range(H)]
-def air(c0, r0, c1, r1):
-    for r in range(r0, r1 + 1):
-        for c in range(c0, c1 + 1): G[r][c] = '.'
-def put(c, r, ch): G[r][c] = ch
-def rock(c0, r0, c1, r1):
-    for r in range(r0, r1 + 1):
-        for c in range(c0, c1 + 1): G[r][c] = '#'
+air, put, rock = grid_tools(G)
 
 air(2, 6, 48, 22)           # the great stair hall
 rock(2, 20, 12, 22)         # western flight: landing at row 19

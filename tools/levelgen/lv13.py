@@ -2,16 +2,10 @@
 # the east, where most of the harvest lies. Only armoured beetles can face it.
 import os, sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from levelgen import build, W, H
+from levelgen import build, grid_tools, W, H
 
 G = [['#'] * W for _ in range(H)]
-def air(c0, r0, c1, r1):
-    for r in range(r0, r1 + 1):
-        for c in range(c0, c1 + 1): G[r][c] = '.'
-def put(c, r, ch): G[r][c] = ch
-def rock(c0, r0, c1, r1):
-    for r in range(r0, r1 + 1):
-        for c in range(c0, c1 + 1): G[r][c] = '#'
+air, put, rock = grid_tools(G)
 
 air(2, 14, 23, 18)          # the western hall
 air(8, 9, 20, 13)           # its high roof, where the saucer comes down

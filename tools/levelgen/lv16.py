@@ -2,16 +2,10 @@
 # beside the hall, and a rock slide closes the way to the eastern one.
 import os, sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from levelgen import build, W, H
+from levelgen import build, grid_tools, W, H
 
 G = [['#'] * W for _ in range(H)]
-def air(c0, r0, c1, r1):
-    for r in range(r0, r1 + 1):
-        for c in range(c0, c1 + 1): G[r][c] = '.'
-def put(c, r, ch): G[r][c] = ch
-def rock(c0, r0, c1, r1):
-    for r in range(r0, r1 + 1):
-        for c in range(c0, c1 + 1): G[r][c] = '#'
+air, put, rock = grid_tools(G)
 
 air(2, 15, 48, 20)          # the long cave
 air(18, 9, 32, 14)          # the hall where the saucer sets down
